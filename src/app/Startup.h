@@ -1,0 +1,7 @@
+#pragma once
+
+class QApplication;
+
+namespace Startup {
+int run(QApplication &application);
+}

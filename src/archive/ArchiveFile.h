@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// One archive file of fixed-size records, open for the length of one user
+// action. Record k (from 1) starts at byte (k - 1) x record size; a trailing
+// fragment shorter than a record is not counted and the next append writes
+// over it.
+//
+// While open, the file holds an exclusive lock, so that two copies of the
+// program working on the same folder never append over each other. Every
+// write reaches the disk before write() returns.
+class ArchiveFile
+{
+public:
+    ArchiveFile(QString path, int recordSize);
+    ~ArchiveFile();
+    ArchiveFile(const ArchiveFile &) = delete;
+    ArchiveFile &operator=(const ArchiveFile &) = delete;
+
+    // Opens the file for reading and writing, creating it empty when it does
+    // not exist (an existing archive is never truncated), and takes the lock.
+    bool open();
+    bool isOpen() const { return m_fd >= 0; }
+    // The number of whole records, or -1 on failure.
+    qint64 count() const;
+    // Reads record k, 1 <= k <= count().
+    bool read(qint64 k, QByteArray *record) const;
+    // Overwrites record k (1 <= k <= count()) or appends (k = count() + 1).
+    // A failed append leaves the archive with the records it had.
+    bool write(qint64 k, const QByteArray &record);
+    // Reads every record from the first to the last; the visitor returns
+    // false to stop early.
+    bool scan(const std::function<bool(qint64 k, const QByteArray &record)> &visitor) const;
+    // Releases the lock and closes the file; also done by the destructor.
+    void close();
+
+    const QString &path() const { return m_path; }
+    int recordSize() const { return m_recordSize; }
+
+    // How long open() waits for another program to release the lock.
+    static void setLockTimeoutMs(int milliseconds);
+    static int lockTimeoutMs();
+
+private:
+    QString m_path;
+    int m_recordSize;
+    int m_fd = -1;
+};

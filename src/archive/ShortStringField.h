@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A text field of fixed capacity N: one length byte, then N bytes of
+// Windows-1252 text. Bytes after the length carry no meaning.
+namespace ShortStringField {
+
+// The N + 1 bytes of the field: the text trimmed, converted and cut to N
+// bytes without a message. The unused bytes are written as zeros.
+QByteArray store(const QString &text, int capacity);
+
+// The text of a field whose bytes start at `field` (N + 1 of them), trimmed.
+// A length byte larger than the capacity (a damaged file) is read as the
+// capacity, so no byte outside the field is ever taken.
+QString load(const char *field, int capacity);
+
+} // namespace ShortStringField
