@@ -1,0 +1,108 @@
+#pragma once
+
+#include "archive/CardOperations.h"
+#include "archive/CardWindowSpec.h"
+
+#include <QHash>
+#include <QSet>
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+class QKeyEvent;
+
+// The machinery shared by the four card windows: the maximised frame with
+// its 995 x 692 container, the toolbar of six groups, the position label,
+// the status line with its hover hints, the fields built from the module's
+// table (labels, highlights, Enter chain and tab order, province combos,
+// typing rules, digit-only filter, length limits), the hidden labels of the
+// record fields that have no edit field, and the archive operations behind
+// the toolbar. A module window is its table plus what it does differently.
+class CardWindow : public QWidget, protected CardView
+{
+    Q_OBJECT
+public:
+    explicit CardWindow(CardWindowSpec spec, QWidget *parent = nullptr);
+
+    // The window shown again when this one closes.
+    void setHomeWindow(QWidget *home) { m_home = home; }
+
+    CardOperations &operations() { return m_operations; }
+    const CardWindowSpec &spec() const { return m_spec; }
+
+    // The control showing a record field ("txt" + name or "lbl" + name).
+    QWidget *fieldControl(const QString &fieldName) const;
+    QString fieldText(const QString &fieldName) const;
+    void setFieldText(const QString &fieldName, const QString &text);
+    QString statusText() const;
+    // Loads record k of the archive into the card (search windows).
+    bool showRecord(qint64 k) { return m_operations.loadRecord(k); }
+
+protected:
+    // CardView
+    QStringList recordTexts() const override;
+    void showRecordTexts(const QStringList &texts) override;
+    QString position() const override;
+    void setPosition(const QString &position) override;
+    void clearCard() override;
+    void clearAttachments() override;
+    void focusFirstField() override;
+    bool checkBeforeSave() override;
+
+    // The clearing routine: every field, the hidden labels, the position.
+    void clearAllFields();
+    // Moves the focus along the Enter chain.
+    void focusNextField(QWidget *from);
+    void focusField(const QString &fieldName);
+    QToolButton *toolbarButton(const QString &name) const;
+    QToolButton *sideButton(const QString &name) const;
+    // The full path of the archive this window works on.
+    virtual QString archivePath() const;
+
+    // A window's own handling of a key in one of its fields; true when it
+    // took the key. Runs before the Enter chain.
+    virtual bool handleFieldKey(QWidget *field, QKeyEvent *event);
+    // Shown: by default the card is cleared and the first field focused.
+    virtual void prepareOnShow();
+    // Closing, before the home window comes back.
+    virtual void beforeClose() {}
+    // A side button was clicked.
+    virtual void sideButtonClicked(const QString &name) { Q_UNUSED(name); }
+    // The toolbar buttons whose windows belong to other modules.
+    virtual void findCard() {}
+    virtual void previewCard() {}
+    virtual void printCard() {}
+    virtual void exportArchive() {}
+    virtual void extraTool() {}
+    virtual void showGuide() {}
+
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildFrame();
+    void buildToolbar();
+    void buildFields();
+    void buildSideButtons();
+    void connectToolbar();
+    void setHint(QWidget *control, const QString &hint);
+    void markBackground(QWidget *element);
+    void centreContainer();
+
+    CardWindowSpec m_spec;
+    CardOperations m_operations;
+    QWidget *m_home = nullptr;
+    QWidget *m_container = nullptr;
+    QWidget *m_panel = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_position = nullptr;
+    std::vector<QWidget *> m_sections;
+    std::vector<QWidget *> m_chain;                 // edit fields, record order
+    QHash<QString, QWidget *> m_controls;           // record field -> control
+    QStringList m_hiddenFields;                     // fields kept in labels
+    QHash<QObject *, QString> m_hints;
+    QSet<QObject *> m_background;
+};
