@@ -1,0 +1,443 @@
+#include "checks/TfrmCodFisc.h"
+#include "checks/TfrmPartitaIva.h"
+
+#include "FakePlatform.h"
+#include "KeyInput.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(MessageKind)
+
+namespace {
+
+const QString FiscalLengthWarning =
+    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString FiscalValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
+const QString FiscalWrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
+
+const QString VatLengthWarning =
+    QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
+const QString VatWrong = QStringLiteral(
+    "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+    "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
+
+QString vatValid(const QString &office)
+{
+    return QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                          "E' stato rilasciato dall'Ufficio IVA del Comune di ")
+           + office + QStringLiteral(".");
+}
+
+const QString VatValidUnknownOffice = QStringLiteral(
+    "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+    "L'Ufficio IVA che lo ha rilasciato non è presente nella tabella degli uffici conosciuti dal programma.");
+
+template <typename T>
+T *child(QWidget &window, const char *name)
+{
+    auto *widget = window.findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("missing control %s", name);
+    return widget;
+}
+
+void showActive(QDialog &dialog)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+}
+
+// Presses the check button of the first visible check window once the
+// modal loop runs, and closes any window still open after a while so that a
+// failure cannot hang the test.
+void pressCheckWhenShown(const QString &windowName)
+{
+    QTimer::singleShot(0, [windowName] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == windowName && window->isVisible())
+                window->findChild<QPushButton *>(QStringLiteral("btnControlla"))->click();
+        }
+    });
+    QTimer::singleShot(5000, [windowName] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == windowName && window->isVisible())
+                window->close();
+        }
+    });
+}
+
+} // namespace
+
+class TestCheckWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // --- fiscal code window -------------------------------------------------
+
+    void fiscalWindowControls()
+    {
+        TfrmCodFisc window;
+        QCOMPARE(window.objectName(), QStringLiteral("frmCodFisc"));
+        QCOMPARE(window.windowTitle(), QStringLiteral(" Controllo codice fiscale"));
+        QCOMPARE(window.size(), QSize(478, 254));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(!(window.windowFlags() & Qt::WindowSystemMenuHint));
+        QVERIFY(!(window.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!child<QLabel>(window, "imgLogo")->pixmap().isNull());
+        QCOMPARE(child<QLabel>(window, "lblTitolo")->text(),
+                 QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."));
+        auto *field = child<QLineEdit>(window, "txtCodFisc");
+        QCOMPARE(field->maxLength(), 16);
+        QCOMPARE(field->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(field->font().pointSize(), 20);
+        QVERIFY(field->font().bold());
+        QCOMPARE(child<QPushButton>(window, "btnControlla")->text(), QStringLiteral("Controlla"));
+        QCOMPARE(child<QPushButton>(window, "btnChiudi")->text(), QStringLiteral("Chiudi"));
+    }
+
+    void fiscalCodeTooShortKeepsWindowOpen_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("15 characters") << QStringLiteral("RSSMRA85T10A562");
+    }
+
+    void fiscalCodeTooShortKeepsWindowOpen()
+    {
+        QFETCH(QString, code);
+        FakePlatform fake;
+        TfrmCodFisc window;
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtCodFisc");
+        auto *check = child<QPushButton>(window, "btnControlla");
+        KeyInput::typeText(field, code);
+        check->setFocus();
+        QTRY_VERIFY(check->hasFocus());
+
+        check->click();
+
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().kind, MessageKind::Warning);
+        QCOMPARE(fake.lastMessage().text, FiscalLengthWarning);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.result() != QDialog::Accepted);
+        QTRY_VERIFY(field->hasFocus());
+        QCOMPARE(field->text(), code);
+    }
+
+    void fiscalCodeCheckClosesWindow_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<MessageKind>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("valid") << QStringLiteral("RSSMRA85T10A562S") << MessageKind::Information << FiscalValid;
+        QTest::newRow("wrong check letter") << QStringLiteral("RSSMRA85T10A562T") << MessageKind::Warning
+                                            << FiscalWrong;
+        QTest::newRow("sign inside") << QStringLiteral("RSSMRA85T1-A562S") << MessageKind::Warning
+                                     << FiscalWrong;
+    }
+
+    void fiscalCodeCheckClosesWindow()
+    {
+        QFETCH(QString, code);
+        QFETCH(MessageKind, kind);
+        QFETCH(QString, message);
+        FakePlatform fake;
+        TfrmCodFisc window;
+        showActive(window);
+        KeyInput::typeText(child<QLineEdit>(window, "txtCodFisc"), code);
+
+        child<QPushButton>(window, "btnControlla")->click();
+
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().kind, kind);
+        QCOMPARE(fake.lastMessage().text, message);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+
+    void typedSmallLettersShowAsCapitals()
+    {
+        TfrmCodFisc window;
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtCodFisc");
+        KeyInput::typeText(field, QStringLiteral("rss"));
+        QCOMPARE(field->text(), QStringLiteral("RSS"));
+        KeyInput::typeText(field, QStringLiteral("mra85t10a562s"));
+        QCOMPARE(field->text(), QStringLiteral("RSSMRA85T10A562S"));
+    }
+
+    void typedBlanksAtTheEndsVanish()
+    {
+        TfrmCodFisc window;
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtCodFisc");
+        KeyInput::typeText(field, QStringLiteral(" "));
+        QCOMPARE(field->text(), QString());
+        KeyInput::typeText(field, QStringLiteral("  rs"));
+        QCOMPARE(field->text(), QStringLiteral("RS"));
+        KeyInput::typeText(field, QStringLiteral(" "));
+        QCOMPARE(field->text(), QStringLiteral("RS"));
+    }
+
+    void codeSetInSmallLettersIsCheckedInCapitals()
+    {
+        FakePlatform fake;
+        TfrmCodFisc window;
+        child<QLineEdit>(window, "txtCodFisc")->setText(QStringLiteral("rssmra85t10a562s"));
+        showActive(window);
+
+        child<QPushButton>(window, "btnControlla")->click();
+
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().kind, MessageKind::Information);
+        QCOMPARE(fake.lastMessage().text, FiscalValid);
+    }
+
+    void fiscalFieldHasFocusWhenShownAndEnterMovesToCheckButton()
+    {
+        FakePlatform fake;
+        TfrmCodFisc window;
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtCodFisc");
+        auto *check = child<QPushButton>(window, "btnControlla");
+        QTRY_VERIFY(field->hasFocus());
+        KeyInput::typeText(field, QStringLiteral("RSSMRA85T10A562S"));
+
+        KeyInput::pressKey(field, Qt::Key_Return, QStringLiteral("\r"));
+
+        QTRY_VERIFY(check->hasFocus());
+        // Enter in the field only moves on; the check waits for the button.
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(window.isVisible());
+
+        KeyInput::pressKey(check, Qt::Key_Return, QStringLiteral("\r"));
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().text, FiscalValid);
+        QVERIFY(!window.isVisible());
+    }
+
+    void fiscalCloseButtonAndEscapeCloseSilently_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Chiudi") << false;
+        QTest::newRow("Escape") << true;
+    }
+
+    void fiscalCloseButtonAndEscapeCloseSilently()
+    {
+        QFETCH(bool, escape);
+        FakePlatform fake;
+        TfrmCodFisc window;
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtCodFisc");
+        KeyInput::typeText(field, QStringLiteral("RSSMRA85T10A562S"));
+        if (escape)
+            KeyInput::pressKey(field, Qt::Key_Escape);
+        else
+            child<QPushButton>(window, "btnChiudi")->click();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void fiscalOpenWithRunsModallyOnTheGivenCode()
+    {
+        FakePlatform fake;
+        pressCheckWhenShown(QStringLiteral("frmCodFisc"));
+        TfrmCodFisc::openWith(nullptr, QStringLiteral(" rssmra85t10a562s "));
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().text, FiscalValid);
+    }
+
+    // --- VAT number window --------------------------------------------------
+
+    void vatWindowControls()
+    {
+        TfrmPartitaIva window;
+        QCOMPARE(window.objectName(), QStringLiteral("frmPartitaIva"));
+        QCOMPARE(window.windowTitle(), QStringLiteral(" Controllo partita IVA"));
+        QCOMPARE(window.size(), QSize(480, 254));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(!(window.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!child<QLabel>(window, "imgLogo")->pixmap().isNull());
+        QCOMPARE(child<QLabel>(window, "lblTitolo")->text(),
+                 QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."));
+        auto *field = child<QLineEdit>(window, "txtPartitaIva");
+        QCOMPARE(field->maxLength(), 11);
+        QCOMPARE(field->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(field->font().pointSize(), 20);
+        QVERIFY(field->font().bold());
+        QCOMPARE(child<QPushButton>(window, "btnControlla")->text(), QStringLiteral("Controlla"));
+        QCOMPARE(child<QPushButton>(window, "btnChiudi")->text(), QStringLiteral("Chiudi"));
+    }
+
+    void onlyDigitsCanBeTyped()
+    {
+        TfrmPartitaIva window;
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtPartitaIva");
+        KeyInput::typeText(field, QStringLiteral("ab-1.2 +3x"));
+        QCOMPARE(field->text(), QStringLiteral("123"));
+        KeyInput::pressKey(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), QStringLiteral("12"));
+        KeyInput::typeText(field, QStringLiteral("3456789012345"));
+        QCOMPARE(field->text(), QStringLiteral("12345678901"));
+    }
+
+    void vatNumberOfWrongLengthKeepsWindowOpen()
+    {
+        FakePlatform fake;
+        TfrmPartitaIva window;
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtPartitaIva");
+        auto *check = child<QPushButton>(window, "btnControlla");
+        KeyInput::typeText(field, QStringLiteral("1234567058"));
+        check->setFocus();
+        QTRY_VERIFY(check->hasFocus());
+
+        check->click();
+
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().kind, MessageKind::Warning);
+        QCOMPARE(fake.lastMessage().text, VatLengthWarning);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.result() != QDialog::Accepted);
+        QTRY_VERIFY(field->hasFocus());
+    }
+
+    void vatNumberCheckClosesWindow_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<MessageKind>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Roma 1") << QStringLiteral("12345670587") << MessageKind::Information
+                                << vatValid(QStringLiteral("Roma 1"));
+        QTest::newRow("Roma 1, wrong check digit") << QStringLiteral("12345670588") << MessageKind::Warning
+                                                   << VatWrong;
+        QTest::newRow("Bologna 2 by code 120") << QStringLiteral("00000001206") << MessageKind::Information
+                                               << vatValid(QStringLiteral("Bologna 2"));
+        QTest::newRow("Bologna 2 by code 101") << QStringLiteral("00000001016") << MessageKind::Information
+                                               << vatValid(QStringLiteral("Bologna 2"));
+        QTest::newRow("Forli") << QStringLiteral("01234560405") << MessageKind::Information
+                               << vatValid(QStringLiteral("Forl\u00ec"));
+        QTest::newRow("Milano 1") << QStringLiteral("00743110157") << MessageKind::Information
+                                  << vatValid(QStringLiteral("Milano 1"));
+        QTest::newRow("unknown office 000") << QStringLiteral("12345670009") << MessageKind::Information
+                                            << VatValidUnknownOffice;
+        QTest::newRow("unknown office 890") << QStringLiteral("12345678903") << MessageKind::Information
+                                            << VatValidUnknownOffice;
+    }
+
+    void vatNumberCheckClosesWindow()
+    {
+        QFETCH(QString, number);
+        QFETCH(MessageKind, kind);
+        QFETCH(QString, message);
+        FakePlatform fake;
+        TfrmPartitaIva window;
+        showActive(window);
+        KeyInput::typeText(child<QLineEdit>(window, "txtPartitaIva"), number);
+
+        child<QPushButton>(window, "btnControlla")->click();
+
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().kind, kind);
+        QCOMPARE(fake.lastMessage().text, message);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+
+    // Card windows hand over what their field holds; the filter only stops
+    // keys, so a non-digit can arrive this way.
+    void vatNumberSetWithANonDigitIsWrong()
+    {
+        FakePlatform fake;
+        TfrmPartitaIva window;
+        child<QLineEdit>(window, "txtPartitaIva")->setText(QStringLiteral("1234567058A"));
+        showActive(window);
+        child<QPushButton>(window, "btnControlla")->click();
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().kind, MessageKind::Warning);
+        QCOMPARE(fake.lastMessage().text, VatWrong);
+    }
+
+    // A company's fiscal code field may hold more than 11 digits; the check
+    // must see all of them rather than a valid-looking first 11.
+    void longerValueHandedOverIsNotCut()
+    {
+        FakePlatform fake;
+        TfrmPartitaIva window;
+        window.setValue(QStringLiteral("123456705870"));
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtPartitaIva");
+        QCOMPARE(field->text(), QStringLiteral("123456705870"));
+
+        child<QPushButton>(window, "btnControlla")->click();
+        QCOMPARE(fake.lastMessage().text, VatLengthWarning);
+        QVERIFY(window.isVisible());
+
+        // Once the user brings it back within 11 digits, the usual limit holds.
+        field->end(false);
+        KeyInput::pressKey(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), QStringLiteral("12345670587"));
+        QCOMPARE(field->maxLength(), 11);
+        KeyInput::typeText(field, QStringLiteral("9"));
+        QCOMPARE(field->text(), QStringLiteral("12345670587"));
+
+        child<QPushButton>(window, "btnControlla")->click();
+        QCOMPARE(fake.lastMessage().text, vatValid(QStringLiteral("Roma 1")));
+        QVERIFY(!window.isVisible());
+    }
+
+    void vatFieldHasFocusWhenShownAndEnterMovesToCheckButton()
+    {
+        FakePlatform fake;
+        TfrmPartitaIva window;
+        showActive(window);
+        auto *field = child<QLineEdit>(window, "txtPartitaIva");
+        auto *check = child<QPushButton>(window, "btnControlla");
+        QTRY_VERIFY(field->hasFocus());
+        KeyInput::typeText(field, QStringLiteral("12345670587"));
+
+        KeyInput::pressKey(field, Qt::Key_Return, QStringLiteral("\r"));
+
+        QTRY_VERIFY(check->hasFocus());
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(window.isVisible());
+
+        KeyInput::pressKey(check, Qt::Key_Return, QStringLiteral("\r"));
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().text, vatValid(QStringLiteral("Roma 1")));
+        QVERIFY(!window.isVisible());
+    }
+
+    void vatCloseButtonClosesSilently()
+    {
+        FakePlatform fake;
+        TfrmPartitaIva window;
+        showActive(window);
+        KeyInput::typeText(child<QLineEdit>(window, "txtPartitaIva"), QStringLiteral("12345670587"));
+        child<QPushButton>(window, "btnChiudi")->click();
+        QVERIFY(!window.isVisible());
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void vatOpenWithRunsModallyOnTheGivenNumber()
+    {
+        FakePlatform fake;
+        pressCheckWhenShown(QStringLiteral("frmPartitaIva"));
+        TfrmPartitaIva::openWith(nullptr, QStringLiteral("00000001206"));
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().text, vatValid(QStringLiteral("Bologna 2")));
+    }
+};
+
+QTEST_MAIN(TestCheckWindows)
+#include "tst_checkwindows.moc"
