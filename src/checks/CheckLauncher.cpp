@@ -1,6 +1,25 @@
 #include "checks/CheckLauncher.h"
 
+#include "archive/TextRules.h"
+#include "checks/TfrmCodFisc.h"
+#include "checks/TfrmPartitaIva.h"
+
 namespace CheckLauncher {
-void checkFiscalCode(QWidget *, const QString &) {}
-void checkVatNumber(QWidget *, const QString &) {}
+
+void checkFiscalCode(QWidget *owner, const QString &code)
+{
+    const QString value = TextRules::trimmed(code);
+    // An empty field still opens the fiscal code window, where the user can
+    // type the code.
+    if (TextRules::isDigitsOnly(value))
+        TfrmPartitaIva::openWith(owner, value);
+    else
+        TfrmCodFisc::openWith(owner, value);
 }
+
+void checkVatNumber(QWidget *owner, const QString &number)
+{
+    TfrmPartitaIva::openWith(owner, TextRules::trimmed(number));
+}
+
+} // namespace CheckLauncher

@@ -3,13 +3,13 @@
 
 #include "FakePlatform.h"
 #include "KeyInput.h"
+#include "ModalCheck.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 Q_DECLARE_METATYPE(MessageKind)
 
@@ -50,25 +50,6 @@ void showActive(QDialog &dialog)
 {
     dialog.show();
     QApplication::setActiveWindow(&dialog);
-}
-
-// Presses the check button of the first visible check window once the
-// modal loop runs, and closes any window still open after a while so that a
-// failure cannot hang the test.
-void pressCheckWhenShown(const QString &windowName)
-{
-    QTimer::singleShot(0, [windowName] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == windowName && window->isVisible())
-                window->findChild<QPushButton *>(QStringLiteral("btnControlla"))->click();
-        }
-    });
-    QTimer::singleShot(5000, [windowName] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == windowName && window->isVisible())
-                window->close();
-        }
-    });
 }
 
 } // namespace
@@ -250,8 +231,11 @@ private slots:
     void fiscalOpenWithRunsModallyOnTheGivenCode()
     {
         FakePlatform fake;
-        pressCheckWhenShown(QStringLiteral("frmCodFisc"));
+        ModalCheck modal;
+        modal.pressCheckWhenShown();
         TfrmCodFisc::openWith(nullptr, QStringLiteral(" rssmra85t10a562s "));
+        QCOMPARE(modal.windowName, QStringLiteral("frmCodFisc"));
+        QCOMPARE(modal.fieldText, QStringLiteral("rssmra85t10a562s"));
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.lastMessage().text, FiscalValid);
     }
@@ -432,8 +416,10 @@ private slots:
     void vatOpenWithRunsModallyOnTheGivenNumber()
     {
         FakePlatform fake;
-        pressCheckWhenShown(QStringLiteral("frmPartitaIva"));
+        ModalCheck modal;
+        modal.pressCheckWhenShown();
         TfrmPartitaIva::openWith(nullptr, QStringLiteral("00000001206"));
+        QCOMPARE(modal.windowName, QStringLiteral("frmPartitaIva"));
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.lastMessage().text, vatValid(QStringLiteral("Bologna 2")));
     }
