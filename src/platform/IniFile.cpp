@@ -145,7 +145,10 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
     }
 
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full, file-size limit) shows
+    // in write()'s count. Through the buffer, the short write happens inside
+    // commit(), which then still installs the truncated file and succeeds.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = Cp1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     if (file.write(bytes) != bytes.size()) {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TfrmCambiaPassword;
+
+// The sign-in window, the first window of the program. The right password
+// hands over to the home window; "Esci" ends the program; "Cambia password"
+// hands over to the change-password window, which hands back when it closes.
+class TfrmPassword : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmPassword(QWidget *parent = nullptr);
+
+    // The window shown after the right password. Not owned.
+    void setHomeWindow(QWidget *home);
+    // The window "Cambia password" opens. Not owned.
+    void setChangePasswordWindow(TfrmCambiaPassword *window);
+
+    // Comes back after the change-password window: the password field is
+    // emptied, the window is shown and the field takes the focus.
+    void returnToSignIn();
+
+    // The program's logo, shared by the password windows.
+    static QPixmap logoPicture();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void cmdOKClick();
+    void cmdEsciClick();
+    void btnCambiaPasswordClick();
+    void updateOkButton();
+    void centreOnScreen();
+
+    QLabel *m_imgLogo;
+    QLabel *m_lblRigo05;
+    QLineEdit *m_txtPassword;
+    QPushButton *m_cmdOK;
+    QPushButton *m_cmdEsci;
+    QPushButton *m_btnCambiaPassword;
+
+    QPointer<QWidget> m_home;
+    QPointer<TfrmCambiaPassword> m_changeWindow;
+};
