@@ -51,6 +51,11 @@ bool DigitOnlyKeyFilter::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_Left:
     case Qt::Key_Right:
         return false;
+    // Moving between fields and closing a dialog are not typing.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+        return false;
     default:
         break;
     }

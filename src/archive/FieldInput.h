@@ -19,7 +19,8 @@ void applyTypingRule(QLineEdit *field, TypingRule rule);
 
 // The digit-only key filter: Enter runs `onEnter`; Backspace, Delete and the
 // Left and Right arrows act normally; a digit is typed; every other key is
-// discarded. Text that arrives another way (pasted, set by the program) is
+// discarded, but for Tab and Escape, which move between fields or close a
+// dialog rather than type. Text that arrives another way (pasted, set by the program) is
 // not filtered.
 class DigitOnlyKeyFilter : public QObject
 {
