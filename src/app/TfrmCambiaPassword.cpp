@@ -1,6 +1,6 @@
 #include "app/TfrmCambiaPassword.h"
 
-#include "app/FocusHighlight.h"
+#include "archive/HighlightFrame.h"
 #include "app/PasswordStore.h"
 #include "app/TfrmPassword.h"
 #include "archive/TextRules.h"
@@ -137,9 +137,9 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    FocusHighlight::attach(m_txtPasswordOld, QStringLiteral("effPasswordOld"));
-    FocusHighlight::attach(m_txtPasswordNew, QStringLiteral("effPasswordNew"));
-    FocusHighlight::attach(m_txtConferma, QStringLiteral("effConferma"));
+    new HighlightFrame(m_txtPasswordOld, QStringLiteral("effPasswordOld"));
+    new HighlightFrame(m_txtPasswordNew, QStringLiteral("effPasswordNew"));
+    new HighlightFrame(m_txtConferma, QStringLiteral("effConferma"));
 
     // Enter goes round the three fields and never presses OK, so that a
     // half-typed change is never sent by accident.

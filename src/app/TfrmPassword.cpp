@@ -1,6 +1,6 @@
 #include "app/TfrmPassword.h"
 
-#include "app/FocusHighlight.h"
+#include "archive/HighlightFrame.h"
 #include "app/PasswordStore.h"
 #include "app/TfrmCambiaPassword.h"
 #include "archive/TextRules.h"
@@ -90,7 +90,7 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    FocusHighlight::attach(m_txtPassword, QStringLiteral("effPassword"));
+    new HighlightFrame(m_txtPassword, QStringLiteral("effPassword"));
 
     connect(m_txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::updateOkButton);
     connect(m_txtPassword, &QLineEdit::returnPressed, this, [this] {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class ClickableLabel;
+class QPushButton;
+
+// The home window: four tiles that open the modules, and the small icons
+// for information, guide, the maker's site, the copyright and the exit.
+// Closing it ends the program.
+class TfrmAvvio : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TfrmAvvio(QWidget *parent = nullptr);
+
+    // The window a tile opens (1 landlords, 2 tenants, 3 contracts,
+    // 4 receipts). A tile without a window stays disabled.
+    void setModuleWindow(int tile, QWidget *window);
+    // Shows a module's window and hides the home window.
+    void openModule(int tile);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildTile(int tile, const QString &caption, int picture, const QColor &colour);
+    void placeContent();
+
+    QWidget *m_content = nullptr;
+    std::array<QWidget *, 4> m_modules{};
+    std::array<ClickableLabel *, 4> m_tilePictures{};
+    std::array<QPushButton *, 4> m_tileButtons{};
+};
