@@ -1,9 +1,6 @@
 #include "app/Startup.h"
 
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
-#include "app/TfrmPassword.h"
-#include "landlords/TfrmLocatori.h"
+#include "app/ProgramWindows.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -22,23 +19,12 @@ int run(QApplication &application)
     setProcessFormats();
     QApplication::setApplicationName(QStringLiteral("Vacanzio"));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    // The home window decides when the program ends; hidden windows and
-    // closed modules never do.
+    // The home window and the sign-in window decide when the program ends;
+    // a closed module window never does.
     application.setQuitOnLastWindowClosed(false);
 
-    // The windows that live for the whole run, in their order of creation.
-    TfrmPassword frmPassword;
-    TfrmCambiaPassword frmCambiaPassword;
-    TfrmAvvio frmAvvio;
-    TfrmLocatori frmLocatori;
-
-    frmPassword.setHomeWindow(&frmAvvio);
-    frmPassword.setChangePasswordWindow(&frmCambiaPassword);
-    frmCambiaPassword.setSignInWindow(&frmPassword);
-    frmLocatori.setHomeWindow(&frmAvvio);
-    frmAvvio.setModuleWindow(1, &frmLocatori);
-
-    frmPassword.show();
+    ProgramWindows windows;
+    windows.start();
     return application.exec();
 }
 

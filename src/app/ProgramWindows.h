@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmLocatori;
+class TfrmPassword;
+
+// The windows that live for the whole run, created in their order and wired
+// together: sign-in, change password, home and the module windows.
+class ProgramWindows
+{
+public:
+    ProgramWindows();
+    ~ProgramWindows();
+
+    TfrmPassword *frmPassword() const { return m_password.get(); }
+    TfrmCambiaPassword *frmCambiaPassword() const { return m_changePassword.get(); }
+    TfrmAvvio *frmAvvio() const { return m_home.get(); }
+    TfrmLocatori *frmLocatori() const { return m_landlords.get(); }
+
+    // Shows the sign-in window, the first of the program.
+    void start();
+
+private:
+    std::unique_ptr<TfrmPassword> m_password;
+    std::unique_ptr<TfrmCambiaPassword> m_changePassword;
+    std::unique_ptr<TfrmAvvio> m_home;
+    std::unique_ptr<TfrmLocatori> m_landlords;
+};
