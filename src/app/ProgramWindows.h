@@ -4,6 +4,8 @@
 
 class TfrmAvvio;
 class TfrmCambiaPassword;
+class TfrmConduttori;
+class TfrmContratti;
 class TfrmLocatori;
 class TfrmPassword;
 
@@ -18,7 +20,9 @@ public:
     TfrmPassword *frmPassword() const { return m_password.get(); }
     TfrmCambiaPassword *frmCambiaPassword() const { return m_changePassword.get(); }
     TfrmAvvio *frmAvvio() const { return m_home.get(); }
+    TfrmContratti *frmContratti() const { return m_contracts.get(); }
     TfrmLocatori *frmLocatori() const { return m_landlords.get(); }
+    TfrmConduttori *frmConduttori() const { return m_tenants.get(); }
 
     // Shows the sign-in window, the first of the program.
     void start();
@@ -27,5 +31,7 @@ private:
     std::unique_ptr<TfrmPassword> m_password;
     std::unique_ptr<TfrmCambiaPassword> m_changePassword;
     std::unique_ptr<TfrmAvvio> m_home;
+    std::unique_ptr<TfrmContratti> m_contracts;
     std::unique_ptr<TfrmLocatori> m_landlords;
+    std::unique_ptr<TfrmConduttori> m_tenants;
 };

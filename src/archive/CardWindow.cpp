@@ -78,6 +78,7 @@ CardWindow::CardWindow(CardWindowSpec spec, QWidget *parent)
     buildToolbar();
     buildFields();
     buildSideButtons();
+    buildDecorations();
     connectToolbar();
     m_status->setText(m_spec.readyText);
     m_operations.setArchivePath(archivePath());
@@ -264,6 +265,8 @@ void CardWindow::buildFields()
             FieldInput::applyTypingRule(edit, def.rule);
             if (def.kind == FieldKind::PickedDate)
                 edit->setReadOnly(true);
+            if (def.centred)
+                edit->setAlignment(Qt::AlignCenter);
             control = edit;
         }
         control->setObjectName(QStringLiteral("txt") + name);
@@ -337,6 +340,18 @@ void CardWindow::buildSideButtons()
                 break;
             }
         });
+    }
+}
+
+void CardWindow::buildDecorations()
+{
+    for (const CardDecorationDef &def : m_spec.decorations) {
+        QWidget *field = m_controls.value(utf8(def.besideField));
+        Q_ASSERT_X(field, "CardWindow", "a decoration stands beside an unknown field");
+        auto *picture = new QLabel(field->parentWidget());
+        picture->setObjectName(utf8(def.name));
+        picture->setPixmap(Pictures::pixmap(def.picture, 24));
+        picture->setGeometry(field->x() - 30, field->y() + 1, 26, 26);
     }
 }
 

@@ -87,6 +87,7 @@ private:
     void buildToolbar();
     void buildFields();
     void buildSideButtons();
+    void buildDecorations();
     void connectToolbar();
     void setHint(QWidget *control, const QString &hint);
     void markBackground(QWidget *element);

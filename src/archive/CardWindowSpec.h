@@ -36,6 +36,7 @@ struct CardFieldDef
     TypingRule rule = TypingRule::None;
     LabelStyle labelStyle = LabelStyle::Normal;
     const char *suffix = nullptr;  // a word after the field ("giorni.")
+    bool centred = false;          // text centred in the field
 };
 
 // A background shape of the card panel holding a group of fields, with a
@@ -70,6 +71,14 @@ struct CardSideButtonDef
     SideAction action = SideAction::Window;
 };
 
+// A small picture at the left end of a field, for decoration only.
+struct CardDecorationDef
+{
+    const char *name;           // "icoEmailLoc"
+    Picture picture;
+    const char *besideField;    // record field name
+};
+
 // A toolbar button's hint.
 struct CardHintDef
 {
@@ -89,6 +98,7 @@ struct CardWindowSpec
     std::vector<CardSectionDef> sections;
     std::vector<CardFieldDef> fields;
     std::vector<CardSideButtonDef> sideButtons;
+    std::vector<CardDecorationDef> decorations;
     std::vector<CardHintDef> toolbarHints;
     Picture extraToolPicture = Picture::Attach;  // cmdNumerazione
     // The field that must not be empty for saving, and the warning shown

@@ -70,6 +70,7 @@ CardWindowSpec landlordCardSpec()
         {"btnPartitaIvaLoc", "Controlla il numero di partita IVA.", Picture::Check, "PartitaIvaLoc", SideAction::VatNumberCheck},
         {"btnEmailLoc", "Invia una e-mail all'indirizzo indicato.", Picture::Email, "EmailLoc", SideAction::Email},
     };
+    spec.decorations = {{"icoEmailLoc", Picture::Email, "EmailLoc"}};
     spec.toolbarHints = CardWindowSpec::cardToolbarHints();
     spec.extraToolPicture = Picture::Attach;
     spec.requiredField = "Locatore";

@@ -1,0 +1,8 @@
+#include "tenants/TfrmConduttori.h"
+
+#include "tenants/TenantCard.h"
+
+TfrmConduttori::TfrmConduttori(QWidget *parent)
+    : CardWindow(tenantCardSpec(), parent)
+{
+}

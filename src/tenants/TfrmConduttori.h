@@ -1,0 +1,11 @@
+#pragma once
+
+#include "archive/CardWindow.h"
+
+// The tenant window on Archivio_Conduttori.pro.
+class TfrmConduttori : public CardWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmConduttori(QWidget *parent = nullptr);
+};
