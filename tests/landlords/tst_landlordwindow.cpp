@@ -1,3 +1,4 @@
+#include "CardTestTools.h"
 #include "FakePlatform.h"
 #include "KeyInput.h"
 #include "archive/ProvinceCodes.h"
@@ -26,11 +27,8 @@ const QStringList kChain = {
     "txtRendita", "txtSpese",
 };
 
-void moveMouseOver(QWidget *widget, QPoint at = QPoint(2, 2))
-{
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
+using CardTestTools::moveMouseOver;
+using CardTestTools::nextTabStop;
 
 } // namespace
 
@@ -56,6 +54,8 @@ private slots:
     void saveBrowseAndDuplicate();
     void showingStartsAnEmptyCardAndClosingReturnsHome();
     void emailButtonHandsOnTheTrimmedAddress();
+    void checkButtonsOpenTheRightCheckWindow_data();
+    void checkButtonsOpenTheRightCheckWindow();
 
 private:
     template<typename T = QWidget>
@@ -90,9 +90,7 @@ void TestLandlordWindow::cleanup()
 
 void TestLandlordWindow::showWindow()
 {
-    m_window->show();
-    QApplication::setActiveWindow(m_window);
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(CardTestTools::showAndActivate(m_window));
 }
 
 void TestLandlordWindow::fieldsFollowTheRecordWithTheirLimits()
@@ -167,13 +165,6 @@ void TestLandlordWindow::enterChainRunsThroughEveryFieldAndWraps()
 
 void TestLandlordWindow::tabOrderIsTheEnterChain()
 {
-    // The next widget that Tab stops at: buttons and pictures take no focus.
-    const auto nextTabStop = [](QWidget *from) {
-        QWidget *next = from->nextInFocusChain();
-        while (!(next->focusPolicy() & Qt::TabFocus) || next->focusProxy() || next->isHidden())
-            next = next->nextInFocusChain();
-        return next;
-    };
     for (int i = 0; i + 1 < kChain.size(); ++i)
         QCOMPARE(nextTabStop(control(kChain.at(i))), control(kChain.at(i + 1)));
 }
@@ -397,6 +388,48 @@ void TestLandlordWindow::emailButtonHandsOnTheTrimmedAddress()
     control<QToolButton>(QStringLiteral("btnEmailLoc"))->click();
     QCOMPARE(m_platform->shellCommands,
              QStringList({QStringLiteral("\"mailto:mario@posta.it\""), QStringLiteral("\"mailto:\"")}));
+}
+
+void TestLandlordWindow::checkButtonsOpenTheRightCheckWindow_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("passed");
+    QTest::newRow("empty fiscal code") << "btnCodFiscLoc" << "CodFiscLoc" << "" << "frmCodFisc" << "";
+    QTest::newRow("company fiscal code: eleven digits")
+        << "btnCodFiscLoc" << "CodFiscLoc" << " 00743110157 " << "frmPartitaIva" << "00743110157";
+    QTest::newRow("one letter among the digits")
+        << "btnCodFiscLoc" << "CodFiscLoc" << "0074311015A" << "frmCodFisc" << "0074311015A";
+    QTest::newRow("personal code") << "btnCodFiscLoc" << "CodFiscLoc" << "RSSMRA85T10A562S" << "frmCodFisc"
+                                   << "RSSMRA85T10A562S";
+    QTest::newRow("vat number") << "btnPartitaIvaLoc" << "PartitaIvaLoc" << "00743110157" << "frmPartitaIva"
+                                << "00743110157";
+    QTest::newRow("empty vat number") << "btnPartitaIvaLoc" << "PartitaIvaLoc" << "" << "frmPartitaIva" << "";
+}
+
+void TestLandlordWindow::checkButtonsOpenTheRightCheckWindow()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QString, window);
+    QFETCH(QString, passed);
+    showWindow();
+    m_window->setFieldText(field, value);
+    QString opened;
+    QString received;
+    CardTestTools::onNextModal([&](QWidget *modal) {
+        opened = modal->objectName();
+        if (auto *edit = modal->findChild<QLineEdit *>())
+            received = edit->text();
+    });
+    control<QToolButton>(button)->click();
+    QCOMPARE(opened, window);
+    QCOMPARE(received, passed);
+    // The check never writes back into the card.
+    QCOMPARE(m_window->fieldText(field), value);
 }
 
 QTEST_MAIN(TestLandlordWindow)

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+// Small tools shared by the card window tests.
+namespace CardTestTools {
+
+// The named control of a window; the test fails loudly when it is missing.
+QWidget *control(const QWidget *window, const QString &name);
+template<typename T>
+T *control(const QWidget *window, const QString &name)
+{
+    return qobject_cast<T *>(control(window, name));
+}
+
+// The text of an edit field, a combo edit or a label.
+QString textOf(const QWidget *widget);
+
+// A mouse movement over the widget, as the window system sends it.
+void moveMouseOver(QWidget *widget, QPoint at = QPoint(2, 2));
+
+// The next widget Tab stops at.
+QWidget *nextTabStop(QWidget *from);
+
+// Shows the window and waits until it is active.
+bool showAndActivate(QWidget *window);
+
+// Runs `inspect` on the next modal window as soon as it is up, then closes
+// it (unless `inspect` did); a modal still up after a few seconds is closed
+// so that a failing test cannot hang. Call before the action that opens it.
+void onNextModal(std::function<void(QWidget *modal)> inspect);
+
+} // namespace CardTestTools
