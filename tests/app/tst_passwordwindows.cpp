@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "app/PasswordScrambler.h"
 #include "app/PasswordStore.h"
 #include "app/TfrmCambiaPassword.h"
@@ -39,37 +40,6 @@ const QString kChangeError = QStringLiteral(
     "Si consiglia di reinstallare il software.");
 const QString kChanged = QStringLiteral("Modifica della password completata con successo.");
 
-#ifdef Q_OS_UNIX
-// Makes the file system refuse to grow any file beyond `bytes` bytes, even
-// for root, until destroyed. SIGXFSZ is ignored meanwhile, so a write beyond
-// the limit comes back short instead of ending the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-    bool isActive() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = SIG_DFL;
-    bool m_active = false;
-};
-#endif
 
 // Records, when a window hides, whether another window was visible by then:
 // switching windows must never leave the screen without one.

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "FileSizeLimit.h"
 #include "archive/ArchiveFile.h"
 #include "archive/CardOperations.h"
 #include "archive/RecordLayout.h"
@@ -72,8 +73,11 @@ private slots:
     void failuresShowTheAccessMessageAndKeepTheCard_data();
     void failuresShowTheAccessMessageAndKeepTheCard();
     void damagedPositionLabelIsAnAccessFailure();
+    void fullDiskLeavesTheArchiveAndTheCard();
 
 private:
+    // Runs the operation named as in the test tables.
+    void run(const QString &action);
     QString archivePath() const { return m_platform->filePath(QStringLiteral("Tiny.pro")); }
     void writeArchive(int records);
 
@@ -96,6 +100,24 @@ void TestCardOperations::cleanup()
     delete m_ops;
     delete m_view;
     delete m_platform;
+}
+
+void TestCardOperations::run(const QString &action)
+{
+    if (action == QLatin1String("first"))
+        m_ops->first();
+    else if (action == QLatin1String("last"))
+        m_ops->last();
+    else if (action == QLatin1String("next"))
+        m_ops->next();
+    else if (action == QLatin1String("previous"))
+        m_ops->previous();
+    else if (action == QLatin1String("duplicate"))
+        m_ops->duplicate();
+    else if (action.startsWith(QLatin1String("save")))
+        m_ops->save();
+    else
+        QFAIL(qPrintable(QStringLiteral("unknown action ") + action));
 }
 
 void TestCardOperations::writeArchive(int records)
@@ -135,14 +157,7 @@ void TestCardOperations::navigation()
     writeArchive(3);
     m_view->label = before;
     m_view->texts[0] = QStringLiteral("kept");
-    if (action == QLatin1String("first"))
-        m_ops->first();
-    else if (action == QLatin1String("last"))
-        m_ops->last();
-    else if (action == QLatin1String("next"))
-        m_ops->next();
-    else
-        m_ops->previous();
+    run(action);
     QCOMPARE(m_view->label, after);
     QCOMPARE(m_view->texts.at(0), shownName);
     QVERIFY(m_platform->messages.isEmpty());
@@ -169,14 +184,7 @@ void TestCardOperations::emptyArchive()
     writeArchive(0);
     m_view->label = before;
     m_view->texts[0] = QStringLiteral("kept");
-    if (action == QLatin1String("first"))
-        m_ops->first();
-    else if (action == QLatin1String("last"))
-        m_ops->last();
-    else if (action == QLatin1String("next"))
-        m_ops->next();
-    else
-        m_ops->previous();
+    run(action);
     QCOMPARE(m_view->label, after);
     QCOMPARE(m_view->texts.at(0), QStringLiteral("kept"));
     if (before == QLatin1String("1") && action == QLatin1String("previous")) {
@@ -329,18 +337,7 @@ void TestCardOperations::failuresShowTheAccessMessageAndKeepTheCard()
     // Another program holds the archive for the whole action.
     ArchiveFile holder(archivePath(), tinyLayout().recordSize());
     QVERIFY(holder.open());
-    if (action == QLatin1String("first"))
-        m_ops->first();
-    else if (action == QLatin1String("last"))
-        m_ops->last();
-    else if (action == QLatin1String("next"))
-        m_ops->next();
-    else if (action == QLatin1String("previous"))
-        m_ops->previous();
-    else if (action == QLatin1String("duplicate"))
-        m_ops->duplicate();
-    else
-        m_ops->save();
+    run(action);
     holder.close();
 
     QCOMPARE(m_platform->messages.size(), 1);
@@ -363,6 +360,26 @@ void TestCardOperations::damagedPositionLabelIsAnAccessFailure()
     m_ops->save();
     QCOMPARE(m_platform->lastMessage().text, CardMessages::accessDenied());
     QCOMPARE(m_view->label, QStringLiteral("x1"));
+}
+
+void TestCardOperations::fullDiskLeavesTheArchiveAndTheCard()
+{
+    writeArchive(2);
+    const qint64 size = 2 * tinyLayout().recordSize();
+    m_view->texts = {QStringLiteral("NUOVO"), QString(), QString()};
+    {
+        // Room for half a record only.
+        FileSizeLimit limit(size + tinyLayout().recordSize() / 2);
+        QVERIFY(limit.isActive());
+        m_ops->save();
+    }
+    QCOMPARE(m_platform->lastMessage().kind, MessageKind::Error);
+    QCOMPARE(m_platform->lastMessage().text, CardMessages::accessDenied());
+    QVERIFY(m_view->label.isEmpty());
+    QCOMPARE(QFile(archivePath()).size(), size);
+    // The next save, with room again, appends as record 3.
+    m_ops->save();
+    QCOMPARE(m_view->label, QStringLiteral("3"));
 }
 
 QTEST_GUILESS_MAIN(TestCardOperations)
