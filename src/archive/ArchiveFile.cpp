@@ -86,6 +86,10 @@ bool ArchiveFile::open()
     QElapsedTimer waited;
     waited.start();
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        // Some network file systems cannot lock at all: the archive is still
+        // usable there, as it was before locking existed.
+        if (errno == ENOLCK || errno == EINVAL || errno == EOPNOTSUPP)
+            break;
         if ((errno != EWOULDBLOCK && errno != EINTR) || waited.elapsed() >= lockTimeout) {
             ::close(fd);
             return false;
