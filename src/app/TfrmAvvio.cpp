@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGraphicsOpacityEffect>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
@@ -39,6 +40,25 @@ QFont makeFont(const QString &family, int points, bool bold = false, bool italic
     return result;
 }
 
+// The copyright icon: a © in a white disc, the same size as the exit icon.
+QPixmap copyrightPicture(int size)
+{
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QPen(QColor(20, 50, 110), 1.5));
+    painter.setBrush(QColor(255, 255, 255, 230));
+    painter.drawEllipse(QRectF(1, 1, size - 2, size - 2));
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(size * 2 / 3);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QString(QChar(0x00A9)));
+    return picture;
+}
+
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget *parent)
@@ -47,6 +67,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowTitle(QStringLiteral(" Vacanzio"));
     setMinimumSize(kContentWidth, kContentHeight);
+    // Every show, by the sign-in window or by a module coming back, finds
+    // the window maximised.
+    setWindowState(Qt::WindowMaximized);
 
     m_content = new QWidget(this);
     m_content->setObjectName(QStringLiteral("panContainer"));
@@ -83,7 +106,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     // yet: their icons stay disabled until they are.
     icon("imgInfo", Picture::Info, 40, QRect(10, 10, 48, 48))->setEnabled(false);
     icon("imgGuida", Picture::Guide, 40, QRect(kContentWidth - 58, 10, 48, 48))->setEnabled(false);
-    icon("imgCopyright", Picture::Info, 22, QRect(10, kContentHeight - 40, 30, 30))->setEnabled(false);
+    ClickableLabel *copyright = icon("imgCopyright", Picture::Info, 22, QRect(10, kContentHeight - 40, 30, 30));
+    copyright->setPixmap(copyrightPicture(24));
+    copyright->setEnabled(false);
     ClickableLabel *exit = icon("imgEsci", Picture::Exit, 26, QRect(kContentWidth - 40, kContentHeight - 40, 30, 30));
     connect(exit, &ClickableLabel::clicked, this, &QWidget::close);
 
@@ -106,8 +131,6 @@ void TfrmAvvio::buildTile(int tile, const QString &caption, int picture, const Q
     auto *background = new QFrame(m_content);
     background->setObjectName(QStringLiteral("bkgApp") + number);
     background->setGeometry(area);
-    background->setStyleSheet(QStringLiteral("#%1 { background: %2; border-radius: 16px; }")
-                                  .arg(background->objectName(), colour.name()));
 
     auto *image = new ClickableLabel(m_content);
     image->setObjectName(QStringLiteral("imgApp") + number);
@@ -136,8 +159,12 @@ void TfrmAvvio::buildTile(int tile, const QString &caption, int picture, const Q
 
     m_tilePictures[index] = image;
     m_tileButtons[index] = button;
+    m_tileBackgrounds[index] = background;
+    m_tileColours[index] = colour;
+    image->setGraphicsEffect(new QGraphicsOpacityEffect(image));
     image->setEnabled(false);
     button->setEnabled(false);
+    updateTileLook(index);
     connect(image, &ClickableLabel::clicked, this, [this, tile] { openModule(tile); });
     connect(button, &QPushButton::clicked, this, [this, tile] { openModule(tile); });
 }
@@ -148,6 +175,25 @@ void TfrmAvvio::setModuleWindow(int tile, QWidget *window)
     m_modules[index] = window;
     m_tilePictures[index]->setEnabled(window != nullptr);
     m_tileButtons[index]->setEnabled(window != nullptr);
+    updateTileLook(index);
+}
+
+void TfrmAvvio::updateTileLook(int index)
+{
+    const bool enabled = m_modules[index] != nullptr;
+    QColor colour = m_tileColours[index];
+    // Faded, the window's gradient shows through the tile.
+    if (!enabled)
+        colour.setAlpha(80);
+    QFrame *background = m_tileBackgrounds[index];
+    background->setStyleSheet(QStringLiteral("#%1 { background: rgba(%2, %3, %4, %5); border-radius: 16px; }")
+                                  .arg(background->objectName())
+                                  .arg(colour.red())
+                                  .arg(colour.green())
+                                  .arg(colour.blue())
+                                  .arg(colour.alpha()));
+    if (auto *effect = qobject_cast<QGraphicsOpacityEffect *>(m_tilePictures[index]->graphicsEffect()))
+        effect->setOpacity(enabled ? 1.0 : 0.45);
 }
 
 void TfrmAvvio::openModule(int tile)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 #include <array>
 
 class ClickableLabel;
+class QFrame;
 class QPushButton;
 
 // The home window: four tiles that open the modules, and the small icons
@@ -29,10 +31,15 @@ protected:
 
 private:
     void buildTile(int tile, const QString &caption, int picture, const QColor &colour);
+    // A tile without a module is drawn faded as a whole, not only its
+    // caption, so that it does not look like something to click.
+    void updateTileLook(int index);
     void placeContent();
 
     QWidget *m_content = nullptr;
     std::array<QWidget *, 4> m_modules{};
     std::array<ClickableLabel *, 4> m_tilePictures{};
     std::array<QPushButton *, 4> m_tileButtons{};
+    std::array<QFrame *, 4> m_tileBackgrounds{};
+    std::array<QColor, 4> m_tileColours{};
 };

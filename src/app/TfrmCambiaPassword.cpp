@@ -66,6 +66,8 @@ QLineEdit *newPasswordField(const QString &name, QWidget *parent)
     field->setObjectName(name);
     field->setEchoMode(QLineEdit::Password);
     field->setMaxLength(kMaxPasswordLength);
+    TfrmPassword::stylePasswordField(field);
+    field->setMinimumWidth(200);
     return field;
 }
 
@@ -110,6 +112,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     for (QPushButton *button : {m_cmdOK, m_cmdEsci}) {
         button->setAutoDefault(false);
         button->setDefault(false);
+        TfrmPassword::styleButton(button);
     }
 
     // The spacing leaves room for the highlights around the fields.
@@ -241,6 +244,8 @@ void TfrmCambiaPassword::updateOkButton()
 
 void TfrmCambiaPassword::centreOnScreen()
 {
+    // The client area, as for the sign-in window, so that the two windows
+    // take turns in the same place.
     if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+        setGeometry(QRect(shown->availableGeometry().center() - rect().center(), size()));
 }

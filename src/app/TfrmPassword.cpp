@@ -6,6 +6,7 @@
 #include "archive/TextRules.h"
 #include "platform/Platform.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
 #include <QHBoxLayout>
@@ -19,6 +20,8 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,6 +63,7 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     m_txtPassword->setObjectName(QStringLiteral("txtPassword"));
     m_txtPassword->setEchoMode(QLineEdit::Password);
     m_txtPassword->setMaxLength(kMaxPasswordLength);
+    stylePasswordField(m_txtPassword);
     m_lblRigo05->setBuddy(m_txtPassword);
 
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -71,6 +75,7 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     for (QPushButton *button : {m_cmdOK, m_cmdEsci, m_btnCambiaPassword}) {
         button->setAutoDefault(false);
         button->setDefault(false);
+        styleButton(button);
     }
 
     auto *buttons = new QHBoxLayout;
@@ -134,6 +139,16 @@ void TfrmPassword::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void TfrmPassword::closeEvent(QCloseEvent *event)
+{
+    // The window has no close box, but some window managers offer one
+    // anyway and Alt+F4 always works. Left running without a window, the
+    // program could never be ended by the user: any close ends it, as
+    // "Esci" does.
+    event->accept();
+    QCoreApplication::quit();
+}
+
 void TfrmPassword::cmdOKClick()
 {
     const QString typed = PasswordStore::normalized(m_txtPassword->text());
@@ -163,8 +178,8 @@ void TfrmPassword::cmdOKClick()
 
 void TfrmPassword::cmdEsciClick()
 {
+    // Closing ends the program (closeEvent).
     close();
-    QCoreApplication::quit();
 }
 
 void TfrmPassword::btnCambiaPasswordClick()
@@ -184,8 +199,28 @@ void TfrmPassword::updateOkButton()
 
 void TfrmPassword::centreOnScreen()
 {
+    // setGeometry places the client area whether or not the window manager
+    // has framed the window yet; move() places the frame once it is known,
+    // so the window would jump on coming back from the change-password
+    // window.
     if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+        setGeometry(QRect(shown->availableGeometry().center() - rect().center(), size()));
+}
+
+void TfrmPassword::stylePasswordField(QLineEdit *field)
+{
+    // The same face as the card fields, so the dots are easy to count.
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSize(12);
+    font.setBold(true);
+    field->setFont(font);
+    field->setMinimumHeight(30);
+}
+
+void TfrmPassword::styleButton(QPushButton *button)
+{
+    // The style's own padding leaves "Cambia password" touching its frame.
+    button->setMinimumSize(std::max(96, button->sizeHint().width() + 20), 30);
 }
 
 QPixmap TfrmPassword::logoPicture()

@@ -27,11 +27,15 @@ public:
     // emptied, the window is shown and the field takes the focus.
     void returnToSignIn();
 
-    // The program's logo, shared by the password windows.
+    // The look shared by the password windows: the program's logo, the
+    // font of the password fields and room around the button texts.
     static QPixmap logoPicture();
+    static void stylePasswordField(QLineEdit *field);
+    static void styleButton(QPushButton *button);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void cmdOKClick();

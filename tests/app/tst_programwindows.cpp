@@ -234,6 +234,8 @@ void TestProgramWindows::signIn()
     QCOMPARE(visibleWindows(), QStringList{shown});
     QVERIFY2(watcher.leftEmpty.isEmpty(), qPrintable(watcher.leftEmpty.join(u',')));
     QCOMPARE(m_platform->messages.size(), refused ? 1 : 0);
+    if (!refused)
+        QVERIFY(m_windows->frmAvvio()->windowState().testFlag(Qt::WindowMaximized));
 }
 
 void TestProgramWindows::changePasswordRoundTripKeepsOneWindow()
@@ -241,11 +243,16 @@ void TestProgramWindows::changePasswordRoundTripKeepsOneWindow()
     m_windows->start();
     HandOverWatcher watcher;
 
+    const QPoint signInCentre = m_windows->frmPassword()->geometry().center();
     control<QPushButton>(m_windows->frmPassword(), QStringLiteral("btnCambiaPassword"))->click();
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmCambiaPassword")});
+    // The two windows take turns in the same place.
+    const QPoint changeCentre = m_windows->frmCambiaPassword()->geometry().center();
+    QVERIFY((changeCentre - signInCentre).manhattanLength() <= 2);
 
     control<QPushButton>(m_windows->frmCambiaPassword(), QStringLiteral("cmdEsci"))->click();
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmPassword")});
+    QVERIFY((m_windows->frmPassword()->geometry().center() - signInCentre).manhattanLength() <= 2);
 
     typePassword(kPassword);
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmAvvio")});
@@ -299,6 +306,7 @@ void TestProgramWindows::closingTheModuleReturnsHome()
         QVERIFY(landlords->close());
 
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmAvvio")});
+    QVERIFY(m_windows->frmAvvio()->windowState().testFlag(Qt::WindowMaximized));
     QVERIFY2(watcher.leftEmpty.isEmpty(), qPrintable(watcher.leftEmpty.join(u',')));
     // Only hidden: the window lives for the whole run.
     QVERIFY(topLevelWindow(QStringLiteral("frmLocatori")) == landlords);
@@ -424,6 +432,9 @@ void TestProgramWindows::programEnds_data()
     QTest::newRow("home exit icon") << "frmAvvio" << "imgEsci";
     QTest::newRow("home close box after a module") << "frmLocatori" << "close";
     QTest::newRow("sign-in Esci") << "frmPassword" << "cmdEsci";
+    // No close box is offered, but a window manager may add one, and
+    // Alt+F4 always closes: the program must not run on without a window.
+    QTest::newRow("sign-in closed by the window manager") << "frmPassword" << "close";
 }
 
 void TestProgramWindows::programEnds()
