@@ -29,8 +29,8 @@ constexpr int kStatusHeight = 32;
 constexpr int kRowHeight = 50;
 constexpr int kCaptionHeight = 18;
 constexpr int kFieldHeight = 26;
-constexpr int kButtonSize = 46;
-constexpr int kWideButtonWidth = 112;
+constexpr int kButtonSize = 42;
+constexpr int kWideButtonWidth = 136;
 constexpr int kPositionWidth = 64;
 
 QFont fieldFont()
@@ -149,8 +149,8 @@ void CardWindow::buildToolbar()
     const std::vector<std::vector<ButtonDef>> groups = {
         {{"cmdNuovo", Picture::New, nullptr}, {"cmdDuplica", Picture::Duplicate, nullptr},
          {"cmdSalva", Picture::Save, nullptr}, {"cmdTrova", Picture::Find, nullptr}},
-        {{"cmdAnteprima", Picture::Find, "Anteprima"}},
-        {{"cmdStampa", Picture::Contract, "Stampa"}},
+        {{"cmdAnteprima", Picture::Preview, "Anteprima"}},
+        {{"cmdStampa", Picture::Print, "Stampa"}},
         {{"cmdPrimo", Picture::First, nullptr}, {"cmdIndietro", Picture::Previous, nullptr},
          {"lblPosizione", Picture::New, nullptr},
          {"cmdAvanti", Picture::Next, nullptr}, {"cmdUltimo", Picture::Last, nullptr}},
@@ -218,7 +218,7 @@ void CardWindow::buildToolbar()
                 button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
             } else {
                 button->setIcon(Pictures::icon(def.picture));
-                button->setIconSize(QSize(34, 34));
+                button->setIconSize(QSize(32, 32));
             }
             button->setGeometry(x, 2, widthOf(def), kButtonSize);
             x += widthOf(def) + 2;
@@ -256,6 +256,8 @@ void CardWindow::buildFields()
             combo->setCompleter(nullptr);
             combo->setMaxVisibleItems(16);
             combo->lineEdit()->setMaxLength(layout.capacity(index));
+            // The inner edit would otherwise keep the default font.
+            combo->lineEdit()->setFont(fieldFont());
             combo->setEditText(QString());
             FieldInput::applyTypingRule(combo->lineEdit(), def.rule);
             control = combo;

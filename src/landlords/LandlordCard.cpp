@@ -13,7 +13,7 @@ CardWindowSpec landlordCardSpec()
     spec.panelName = "panLocatore";
     spec.sections = {
         {"bkgLocatore", "icoLocatore", Picture::Person, 0, 0, 995, 318},
-        {"bkgLocatoreCalce", "icoDocumento", Picture::House, 0, 326, 995, 258},
+        {"bkgLocatoreCalce", "icoDocumento", Picture::House, 0, 326, 995, 258, 25},
     };
     constexpr auto Upper = TypingRule::TrimUpper;
     constexpr auto Trim = TypingRule::Trim;
@@ -34,10 +34,10 @@ CardWindowSpec landlordCardSpec()
         {"CapLoc", "CAP:", 0, 2, 424, 80},
         {"RecapitoLoc", "Telefono preferenziale:", 0, 2, 516, 200},
         {"PartitaIvaLoc", "Partita IVA:", 0, 2, 728, 150, Digits},
-        {"TelCasaLoc", "Tel. casa:", 0, 3, 12, 180},
-        {"TelCelLoc", "Tel. cellulare:", 0, 3, 204, 180},
-        {"PecLoc", "PEC:", 0, 3, 396, 250, Text, Trim},
-        {"EmailLoc", "E-mail:", 0, 3, 690, 250, Text, Trim},
+        {"TelCasaLoc", "Tel. casa:", 0, 3, 12, 150},
+        {"TelCelLoc", "Tel. cellulare:", 0, 3, 174, 150},
+        {"PecLoc", "PEC:", 0, 3, 336, 260, Text, Trim},
+        {"EmailLoc", "E-mail:", 0, 3, 640, 310, Text, Trim},
         {"Note", "Note:", 0, 4, 12, 971},
         {"TipoDoc", "Tipo documento:", 0, 5, 12, 180},
         {"NumDoc", "Numero:", 0, 5, 204, 180},
@@ -68,7 +68,7 @@ CardWindowSpec landlordCardSpec()
     spec.sideButtons = {
         {"btnCodFiscLoc", "Controlla il codice fiscale.", Picture::Check, "CodFiscLoc", SideAction::FiscalCodeCheck},
         {"btnPartitaIvaLoc", "Controlla il numero di partita IVA.", Picture::Check, "PartitaIvaLoc", SideAction::VatNumberCheck},
-        {"btnEmailLoc", "Invia una e-mail all'indirizzo indicato.", Picture::Email, "EmailLoc", SideAction::Email},
+        {"btnEmailLoc", "Invia una e-mail all'indirizzo indicato.", Picture::SendEmail, "EmailLoc", SideAction::Email},
     };
     spec.decorations = {{"icoEmailLoc", Picture::Email, "EmailLoc"}};
     spec.toolbarHints = CardWindowSpec::cardToolbarHints();

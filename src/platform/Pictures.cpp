@@ -22,6 +22,83 @@ void drawEnvelope(QPainter &p, const QRectF &r)
     p.drawLine(body.topRight(), QPointF(body.center().x(), body.center().y() + body.height() * 0.1));
 }
 
+void drawPage(QPainter &p, const QRectF &page)
+{
+    p.setPen(QPen(QColor(60, 70, 90), page.width() / 14));
+    p.setBrush(Qt::white);
+    p.drawRect(page);
+    p.setPen(QPen(QColor(120, 140, 180), page.width() / 16));
+    for (int line = 1; line <= 3; ++line) {
+        const qreal y = page.top() + page.height() * line / 4.5;
+        p.drawLine(QPointF(page.left() + page.width() * 0.2, y), QPointF(page.right() - page.width() * 0.2, y));
+    }
+}
+
+void drawNewPage(QPainter &p, const QRectF &r)
+{
+    drawPage(p, QRectF(r.left() + r.width() * 0.16, r.top() + r.height() * 0.08, r.width() * 0.56, r.height() * 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(46, 160, 67));
+    const QRectF badge(r.left() + r.width() * 0.5, r.top() + r.height() * 0.5, r.width() * 0.46, r.height() * 0.46);
+    p.drawEllipse(badge);
+    p.setPen(QPen(Qt::white, r.width() / 12, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(badge.center().x(), badge.top() + badge.height() * 0.25),
+               QPointF(badge.center().x(), badge.bottom() - badge.height() * 0.25));
+    p.drawLine(QPointF(badge.left() + badge.width() * 0.25, badge.center().y()),
+               QPointF(badge.right() - badge.width() * 0.25, badge.center().y()));
+}
+
+void drawTwoPages(QPainter &p, const QRectF &r)
+{
+    drawPage(p, QRectF(r.left() + r.width() * 0.1, r.top() + r.height() * 0.06, r.width() * 0.5, r.height() * 0.66));
+    drawPage(p, QRectF(r.left() + r.width() * 0.38, r.top() + r.height() * 0.28, r.width() * 0.5, r.height() * 0.66));
+}
+
+void drawMagnifier(QPainter &p, const QRectF &lens)
+{
+    p.setPen(QPen(QColor(60, 70, 90), lens.width() / 6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(QColor(200, 225, 250, 200));
+    p.drawEllipse(lens);
+    p.drawLine(QPointF(lens.right() - lens.width() * 0.12, lens.bottom() - lens.height() * 0.12),
+               QPointF(lens.right() + lens.width() * 0.45, lens.bottom() + lens.height() * 0.45));
+}
+
+void drawPreview(QPainter &p, const QRectF &r)
+{
+    drawPage(p, QRectF(r.left() + r.width() * 0.12, r.top() + r.height() * 0.06, r.width() * 0.56, r.height() * 0.8));
+    drawMagnifier(p, QRectF(r.left() + r.width() * 0.42, r.top() + r.height() * 0.4, r.width() * 0.32, r.height() * 0.32));
+}
+
+void drawPrinter(QPainter &p, const QRectF &r)
+{
+    const qreal w = r.width();
+    const qreal h = r.height();
+    drawPage(p, QRectF(r.left() + w * 0.26, r.top() + h * 0.06, w * 0.48, h * 0.4));
+    p.setPen(QPen(QColor(60, 70, 90), w / 16));
+    p.setBrush(QColor(150, 160, 180));
+    p.drawRoundedRect(QRectF(r.left() + w * 0.08, r.top() + h * 0.38, w * 0.84, h * 0.36), w * 0.06, w * 0.06);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(r.left() + w * 0.26, r.top() + h * 0.62, w * 0.48, h * 0.3));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(46, 160, 67));
+    p.drawEllipse(QRectF(r.left() + w * 0.76, r.top() + h * 0.45, w * 0.08, h * 0.08));
+}
+
+void drawSendEmail(QPainter &p, const QRectF &r)
+{
+    drawEnvelope(p, QRectF(r.left(), r.top() + r.height() * 0.08, r.width() * 0.8, r.height() * 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(46, 160, 67));
+    QPolygonF arrow;
+    const qreal w = r.width();
+    const qreal h = r.height();
+    arrow << QPointF(r.left() + w * 0.55, r.top() + h * 0.55) << QPointF(r.left() + w * 0.78, r.top() + h * 0.55)
+          << QPointF(r.left() + w * 0.78, r.top() + h * 0.42) << QPointF(r.left() + w, r.top() + h * 0.66)
+          << QPointF(r.left() + w * 0.78, r.top() + h * 0.9) << QPointF(r.left() + w * 0.78, r.top() + h * 0.77)
+          << QPointF(r.left() + w * 0.55, r.top() + h * 0.77);
+    p.drawPolygon(arrow);
+}
+
 void drawTick(QPainter &p, const QRectF &r)
 {
     p.setPen(Qt::NoPen);
@@ -127,8 +204,6 @@ namespace Pictures {
 QPixmap pixmap(Picture picture, int size)
 {
     switch (picture) {
-    case Picture::New: return fromStyle(QStyle::SP_FileIcon, size);
-    case Picture::Duplicate: return fromStyle(QStyle::SP_FileLinkIcon, size);
     case Picture::Save: return fromStyle(QStyle::SP_DialogSaveButton, size);
     case Picture::Find: return fromStyle(QStyle::SP_FileDialogContentsView, size);
     case Picture::First: return fromStyle(QStyle::SP_MediaSkipBackward, size);
@@ -148,6 +223,11 @@ QPixmap pixmap(Picture picture, int size)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area(0, 0, size, size);
     switch (picture) {
+    case Picture::New: drawNewPage(painter, area); break;
+    case Picture::Duplicate: drawTwoPages(painter, area); break;
+    case Picture::Preview: drawPreview(painter, area); break;
+    case Picture::Print: drawPrinter(painter, area); break;
+    case Picture::SendEmail: drawSendEmail(painter, area); break;
     case Picture::Attach: drawClip(painter, area); break;
     case Picture::Clock: drawClock(painter, area); break;
     case Picture::Check: drawTick(painter, area); break;

@@ -7,8 +7,8 @@
 // holds no image files of its own.
 enum class Picture {
     New, Duplicate, Save, Find, First, Previous, Next, Last,
-    Export, Attach, Clock, Guide, Exit,
-    Check, Email, Import, Info,
+    Export, Attach, Clock, Guide, Exit, Preview, Print,
+    Check, Email, SendEmail, Import, Info,
     Person, House, Contract, Tenant, Receipt,
 };
 

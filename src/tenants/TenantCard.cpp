@@ -13,7 +13,7 @@ CardWindowSpec tenantCardSpec()
     spec.panelName = "panConduttore";
     spec.sections = {
         {"bkgConduttore", "icoConduttore", Picture::Tenant, 0, 0, 995, 318},
-        {"bkgConduttoreCalce", "icoImmobile", Picture::House, 0, 326, 995, 258},
+        {"bkgConduttoreCalce", "icoImmobile", Picture::House, 0, 326, 995, 258, 25},
     };
     constexpr auto Upper = TypingRule::TrimUpper;
     constexpr auto Trim = TypingRule::Trim;
@@ -36,10 +36,10 @@ CardWindowSpec tenantCardSpec()
         {"CapCon", "CAP:", 0, 2, 424, 80},
         {"RecapitoCon", "Telefono preferenziale:", 0, 2, 516, 200},
         {"PartitaIvaCon", "Partita IVA:", 0, 2, 728, 150, Digits, None},
-        {"TelCasaCon", "Tel. casa:", 0, 3, 12, 180},
-        {"TelCelCon", "Tel. cellulare:", 0, 3, 204, 180},
-        {"PecCon", "PEC:", 0, 3, 396, 250, Text, Trim},
-        {"EmailCon", "E-mail:", 0, 3, 690, 250, Text, Trim},
+        {"TelCasaCon", "Tel. casa:", 0, 3, 12, 150},
+        {"TelCelCon", "Tel. cellulare:", 0, 3, 174, 150},
+        {"PecCon", "PEC:", 0, 3, 336, 260, Text, Trim},
+        {"EmailCon", "E-mail:", 0, 3, 640, 310, Text, Trim},
         {"Note", "Note:", 0, 4, 12, 971},
         {"Documento", "Estremi documento:", 0, 5, 12, 971},
         // The property wanted.
@@ -59,7 +59,7 @@ CardWindowSpec tenantCardSpec()
         {"btnCodFiscCon", "Controlla il codice fiscale.", Picture::Check, "CodFiscCon", SideAction::FiscalCodeCheck},
         {"btnPartitaIvaCon", "Controlla il numero di partita IVA.", Picture::Check, "PartitaIvaCon",
          SideAction::VatNumberCheck},
-        {"btnEmailCon", "Invia una e-mail all'indirizzo indicato.", Picture::Email, "EmailCon", SideAction::Email},
+        {"btnEmailCon", "Invia una e-mail all'indirizzo indicato.", Picture::SendEmail, "EmailCon", SideAction::Email},
     };
     spec.decorations = {{"icoEmailCon", Picture::Email, "EmailCon"}};
     spec.toolbarHints = CardWindowSpec::cardToolbarHints();
