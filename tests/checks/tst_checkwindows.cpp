@@ -6,6 +6,9 @@
 #include "ModalCheck.h"
 
 #include <QApplication>
+#include <QDialog>
+
+#include <memory>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,25 +64,53 @@ class TestCheckWindows : public QObject
 private slots:
     // --- fiscal code window -------------------------------------------------
 
-    void fiscalWindowControls()
+    // Both check windows are built alike; each row is one of them.
+    void windowControls_data()
     {
-        TfrmCodFisc window;
-        QCOMPARE(window.objectName(), QStringLiteral("frmCodFisc"));
-        QCOMPARE(window.windowTitle(), QStringLiteral(" Controllo codice fiscale"));
-        QCOMPARE(window.size(), QSize(478, 254));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        QVERIFY(!(window.windowFlags() & Qt::WindowSystemMenuHint));
-        QVERIFY(!(window.windowFlags() & Qt::WindowCloseButtonHint));
-        QVERIFY(!child<QLabel>(window, "imgLogo")->pixmap().isNull());
-        QCOMPARE(child<QLabel>(window, "lblTitolo")->text(),
-                 QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."));
-        auto *field = child<QLineEdit>(window, "txtCodFisc");
-        QCOMPARE(field->maxLength(), 16);
-        QCOMPARE(field->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(field->font().pointSize(), 20);
-        QVERIFY(field->font().bold());
-        QCOMPARE(child<QPushButton>(window, "btnControlla")->text(), QStringLiteral("Controlla"));
-        QCOMPARE(child<QPushButton>(window, "btnChiudi")->text(), QStringLiteral("Chiudi"));
+        QTest::addColumn<bool>("vat");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("instruction");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("fiscal code") << false << "frmCodFisc" << " Controllo codice fiscale" << QSize(478, 254)
+                                     << "Immettere il codice fiscale e premere il pulsante di controllo."
+                                     << "txtCodFisc" << 16;
+        QTest::newRow("vat number") << true << "frmPartitaIva" << " Controllo partita IVA" << QSize(480, 254)
+                                    << "Immettere il numero di partita IVA e premere il pulsante di controllo."
+                                    << "txtPartitaIva" << 11;
+    }
+
+    void windowControls()
+    {
+        QFETCH(bool, vat);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        QFETCH(QString, instruction);
+        QFETCH(QString, field);
+        QFETCH(int, limit);
+        std::unique_ptr<QDialog> window;
+        if (vat)
+            window = std::make_unique<TfrmPartitaIva>();
+        else
+            window = std::make_unique<TfrmCodFisc>();
+        QCOMPARE(window->objectName(), name);
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->size(), size);
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(!(window->windowFlags() & Qt::WindowSystemMenuHint));
+        QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!child<QLabel>(*window, "imgLogo")->pixmap().isNull());
+        QCOMPARE(child<QLabel>(*window, "lblTitolo")->text(), instruction);
+        auto *edit = child<QLineEdit>(*window, qPrintable(field));
+        QCOMPARE(edit->maxLength(), limit);
+        QCOMPARE(edit->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(edit->font().pointSize(), 20);
+        QVERIFY(edit->font().bold());
+        QCOMPARE(child<QPushButton>(*window, "btnControlla")->text(), QStringLiteral("Controlla"));
+        QCOMPARE(child<QPushButton>(*window, "btnChiudi")->text(), QStringLiteral("Chiudi"));
     }
 
     void fiscalCodeTooShortKeepsWindowOpen_data()
@@ -241,26 +272,6 @@ private slots:
     }
 
     // --- VAT number window --------------------------------------------------
-
-    void vatWindowControls()
-    {
-        TfrmPartitaIva window;
-        QCOMPARE(window.objectName(), QStringLiteral("frmPartitaIva"));
-        QCOMPARE(window.windowTitle(), QStringLiteral(" Controllo partita IVA"));
-        QCOMPARE(window.size(), QSize(480, 254));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        QVERIFY(!(window.windowFlags() & Qt::WindowCloseButtonHint));
-        QVERIFY(!child<QLabel>(window, "imgLogo")->pixmap().isNull());
-        QCOMPARE(child<QLabel>(window, "lblTitolo")->text(),
-                 QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."));
-        auto *field = child<QLineEdit>(window, "txtPartitaIva");
-        QCOMPARE(field->maxLength(), 11);
-        QCOMPARE(field->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(field->font().pointSize(), 20);
-        QVERIFY(field->font().bold());
-        QCOMPARE(child<QPushButton>(window, "btnControlla")->text(), QStringLiteral("Controlla"));
-        QCOMPARE(child<QPushButton>(window, "btnChiudi")->text(), QStringLiteral("Chiudi"));
-    }
 
     void onlyDigitsCanBeTyped()
     {
