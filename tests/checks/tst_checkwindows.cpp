@@ -212,27 +212,45 @@ private slots:
         QCOMPARE(fake.lastMessage().text, FiscalValid);
     }
 
-    void fiscalFieldHasFocusWhenShownAndEnterMovesToCheckButton()
+    void fieldHasFocusWhenShownAndEnterMovesToCheckButton_data()
     {
-        FakePlatform fake;
-        TfrmCodFisc window;
-        showActive(window);
-        auto *field = child<QLineEdit>(window, "txtCodFisc");
-        auto *check = child<QPushButton>(window, "btnControlla");
-        QTRY_VERIFY(field->hasFocus());
-        KeyInput::typeText(field, QStringLiteral("RSSMRA85T10A562S"));
+        QTest::addColumn<bool>("vat");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("fiscal code") << false << "txtCodFisc" << "RSSMRA85T10A562S" << FiscalValid;
+        QTest::newRow("vat number") << true << "txtPartitaIva" << "12345670587" << vatValid(QStringLiteral("Roma 1"));
+    }
 
-        KeyInput::pressKey(field, Qt::Key_Return, QStringLiteral("\r"));
+    void fieldHasFocusWhenShownAndEnterMovesToCheckButton()
+    {
+        QFETCH(bool, vat);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        FakePlatform fake;
+        std::unique_ptr<QDialog> window;
+        if (vat)
+            window = std::make_unique<TfrmPartitaIva>();
+        else
+            window = std::make_unique<TfrmCodFisc>();
+        showActive(*window);
+        auto *edit = child<QLineEdit>(*window, qPrintable(field));
+        auto *check = child<QPushButton>(*window, "btnControlla");
+        QTRY_VERIFY(edit->hasFocus());
+        KeyInput::typeText(edit, value);
+
+        KeyInput::pressKey(edit, Qt::Key_Return, QStringLiteral("\r"));
 
         QTRY_VERIFY(check->hasFocus());
         // Enter in the field only moves on; the check waits for the button.
         QVERIFY(fake.messages.isEmpty());
-        QVERIFY(window.isVisible());
+        QVERIFY(window->isVisible());
 
         KeyInput::pressKey(check, Qt::Key_Return, QStringLiteral("\r"));
         QCOMPARE(fake.messages.size(), 1);
-        QCOMPARE(fake.lastMessage().text, FiscalValid);
-        QVERIFY(!window.isVisible());
+        QCOMPARE(fake.lastMessage().text, message);
+        QVERIFY(!window->isVisible());
     }
 
     void fiscalCloseButtonAndEscapeCloseSilently_data()
@@ -391,27 +409,6 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
-    void vatFieldHasFocusWhenShownAndEnterMovesToCheckButton()
-    {
-        FakePlatform fake;
-        TfrmPartitaIva window;
-        showActive(window);
-        auto *field = child<QLineEdit>(window, "txtPartitaIva");
-        auto *check = child<QPushButton>(window, "btnControlla");
-        QTRY_VERIFY(field->hasFocus());
-        KeyInput::typeText(field, QStringLiteral("12345670587"));
-
-        KeyInput::pressKey(field, Qt::Key_Return, QStringLiteral("\r"));
-
-        QTRY_VERIFY(check->hasFocus());
-        QVERIFY(fake.messages.isEmpty());
-        QVERIFY(window.isVisible());
-
-        KeyInput::pressKey(check, Qt::Key_Return, QStringLiteral("\r"));
-        QCOMPARE(fake.messages.size(), 1);
-        QCOMPARE(fake.lastMessage().text, vatValid(QStringLiteral("Roma 1")));
-        QVERIFY(!window.isVisible());
-    }
 
     void vatCloseButtonClosesSilently()
     {
