@@ -124,6 +124,7 @@ private:
 
     QString passwordFile() const { return m_platform->filePath(QStringLiteral("unins000.dll")); }
     void writePasswordFile(const QByteArray &bytes);
+    void spoilPasswordFile(const QByteArray &contents);
     QByteArray passwordFileBytes() const;
     void storePassword(const QString &password);
     // Shows the sign-in window as the active window, focus in its field.
@@ -388,6 +389,18 @@ void TestPasswordWindows::enterWithBlankTextDoesNothing()
     QVERIFY(!m_home->isVisible());
 }
 
+// Writes the password file with the given contents, or, for empty contents,
+// puts a folder where the file should be: there, but unreadable.
+void TestPasswordWindows::spoilPasswordFile(const QByteArray &contents)
+{
+    if (contents.isEmpty()) {
+        QVERIFY(QFile::remove(passwordFile()));
+        QVERIFY(QDir().mkpath(passwordFile()));
+    } else {
+        writePasswordFile(contents);
+    }
+}
+
 void TestPasswordWindows::unreadablePasswordLeavesWindowAsItWas_data()
 {
     QTest::addColumn<QByteArray>("contents");
@@ -400,12 +413,7 @@ void TestPasswordWindows::unreadablePasswordLeavesWindowAsItWas_data()
 void TestPasswordWindows::unreadablePasswordLeavesWindowAsItWas()
 {
     QFETCH(QByteArray, contents);
-    if (contents.isEmpty()) {
-        QVERIFY(QFile::remove(passwordFile()));
-        QVERIFY(QDir().mkpath(passwordFile()));
-    } else {
-        writePasswordFile(contents);
-    }
+    spoilPasswordFile(contents);
     showSignIn();
     QLineEdit *password = field(m_signIn.get(), "txtPassword");
     KeyInput::typeText(password, QStringLiteral("benvenutoposta"));
@@ -637,12 +645,7 @@ void TestPasswordWindows::readErrorDuringChange_data()
 void TestPasswordWindows::readErrorDuringChange()
 {
     QFETCH(QByteArray, contents);
-    if (contents.isEmpty()) {
-        QVERIFY(QFile::remove(passwordFile()));
-        QVERIFY(QDir().mkpath(passwordFile()));
-    } else {
-        writePasswordFile(contents);
-    }
+    spoilPasswordFile(contents);
     const QByteArray before = passwordFileBytes();
     openChangeWindow();
     fillChangeWindow(QStringLiteral("benvenutoposta"), QStringLiteral("mare"), QStringLiteral("mare"));
