@@ -66,13 +66,13 @@ QString utf8(const char *text)
 
 } // namespace
 
-CardWindow::CardWindow(CardWindowSpec spec, QWidget *parent)
+CardWindow::CardWindow(CardWindowTable table, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_spec(std::move(spec))
-    , m_operations(*this, *m_spec.layout, m_spec.messages)
+    , m_table(std::move(table))
+    , m_operations(*this, *m_table.layout, m_table.messages)
 {
-    setObjectName(utf8(m_spec.objectName));
-    setWindowTitle(m_spec.caption);
+    setObjectName(utf8(m_table.objectName));
+    setWindowTitle(m_table.caption);
     setMinimumSize(kContainerWidth, kContainerHeight);
     buildFrame();
     buildToolbar();
@@ -80,7 +80,7 @@ CardWindow::CardWindow(CardWindowSpec spec, QWidget *parent)
     buildSideButtons();
     buildDecorations();
     connectToolbar();
-    m_status->setText(m_spec.readyText);
+    m_status->setText(m_table.readyText);
     m_operations.setArchivePath(archivePath());
 }
 
@@ -100,12 +100,12 @@ void CardWindow::buildFrame()
     markBackground(toolbar);
 
     m_panel = new QFrame(m_container);
-    m_panel->setObjectName(utf8(m_spec.panelName));
+    m_panel->setObjectName(utf8(m_table.panelName));
     m_panel->setGeometry(0, kToolbarHeight + 6, kContainerWidth,
                          kContainerHeight - kToolbarHeight - kStatusHeight - 12);
     markBackground(m_panel);
 
-    for (const CardSectionDef &section : m_spec.sections) {
+    for (const CardSectionDef &section : m_table.sections) {
         auto *shape = new QFrame(m_panel);
         shape->setObjectName(utf8(section.shapeName));
         shape->setGeometry(section.left, section.top, section.width, section.height);
@@ -154,7 +154,7 @@ void CardWindow::buildToolbar()
         {{"cmdPrimo", Picture::First, nullptr}, {"cmdIndietro", Picture::Previous, nullptr},
          {"lblPosizione", Picture::New, nullptr},
          {"cmdAvanti", Picture::Next, nullptr}, {"cmdUltimo", Picture::Last, nullptr}},
-        {{"cmdEsporta", Picture::Export, nullptr}, {"cmdNumerazione", m_spec.extraToolPicture, nullptr}},
+        {{"cmdEsporta", Picture::Export, nullptr}, {"cmdNumerazione", m_table.extraToolPicture, nullptr}},
         {{"cmdGuida", Picture::Guide, nullptr}, {"cmdEsci", Picture::Exit, nullptr}},
     };
 
@@ -177,7 +177,7 @@ void CardWindow::buildToolbar()
     const int gap = (kContainerWidth - total) / static_cast<int>(groups.size() + 1);
 
     QHash<QString, QString> hints;
-    for (const CardHintDef &hint : m_spec.toolbarHints)
+    for (const CardHintDef &hint : m_table.toolbarHints)
         hints.insert(utf8(hint.control), utf8(hint.hint));
 
     int left = gap;
@@ -230,14 +230,14 @@ void CardWindow::buildToolbar()
 
 void CardWindow::buildFields()
 {
-    const RecordLayout &layout = *m_spec.layout;
+    const RecordLayout &layout = *m_table.layout;
     QWidget *previous = nullptr;
-    for (const CardFieldDef &def : m_spec.fields) {
+    for (const CardFieldDef &def : m_table.fields) {
         const QString name = utf8(def.name);
         const int index = layout.indexOf(name);
         Q_ASSERT_X(index >= 0, "CardWindow", "a card field is not in the record layout");
         QWidget *section = m_sections.at(def.section);
-        const int top = m_spec.sections.at(def.section).firstRowTop + def.row * kRowHeight;
+        const int top = m_table.sections.at(def.section).firstRowTop + def.row * kRowHeight;
 
         if (def.label) {
             auto *caption = new QLabel(utf8(def.label), section);
@@ -309,7 +309,7 @@ void CardWindow::buildFields()
 
 void CardWindow::buildSideButtons()
 {
-    for (const CardSideButtonDef &def : m_spec.sideButtons) {
+    for (const CardSideButtonDef &def : m_table.sideButtons) {
         QWidget *field = m_controls.value(utf8(def.besideField));
         Q_ASSERT_X(field, "CardWindow", "a side button stands beside an unknown field");
         auto *button = new QToolButton(field->parentWidget());
@@ -347,7 +347,7 @@ void CardWindow::buildSideButtons()
 
 void CardWindow::buildDecorations()
 {
-    for (const CardDecorationDef &def : m_spec.decorations) {
+    for (const CardDecorationDef &def : m_table.decorations) {
         QWidget *field = m_controls.value(utf8(def.besideField));
         Q_ASSERT_X(field, "CardWindow", "a decoration stands beside an unknown field");
         auto *picture = new QLabel(field->parentWidget());
@@ -439,12 +439,12 @@ QString CardWindow::statusText() const
 
 QString CardWindow::archivePath() const
 {
-    return platform().programFolder() + m_spec.layout->archiveName();
+    return platform().programFolder() + m_table.layout->archiveName();
 }
 
 QStringList CardWindow::recordTexts() const
 {
-    const RecordLayout &layout = *m_spec.layout;
+    const RecordLayout &layout = *m_table.layout;
     QStringList texts;
     texts.reserve(layout.fieldCount());
     for (int i = 0; i < layout.fieldCount(); ++i)
@@ -454,7 +454,7 @@ QStringList CardWindow::recordTexts() const
 
 void CardWindow::showRecordTexts(const QStringList &texts)
 {
-    const RecordLayout &layout = *m_spec.layout;
+    const RecordLayout &layout = *m_table.layout;
     for (int i = 0; i < layout.fieldCount() && i < texts.size(); ++i)
         setFieldText(layout.name(i), TextRules::trimmed(texts.at(i)));
 }
@@ -503,12 +503,12 @@ void CardWindow::focusField(const QString &fieldName)
 
 bool CardWindow::checkBeforeSave()
 {
-    if (!m_spec.requiredField)
+    if (!m_table.requiredField)
         return true;
-    const QString name = utf8(m_spec.requiredField);
+    const QString name = utf8(m_table.requiredField);
     if (!TextRules::trimmed(fieldText(name)).isEmpty())
         return true;
-    platform().showMessage(MessageKind::Warning, m_spec.requiredMessage);
+    platform().showMessage(MessageKind::Warning, m_table.requiredMessage);
     focusField(name);
     return false;
 }
@@ -538,7 +538,7 @@ void CardWindow::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     centreContainer();
-    m_status->setText(m_spec.readyText);
+    m_status->setText(m_table.readyText);
     m_operations.setArchivePath(archivePath());
     prepareOnShow();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/CardOperations.h"
-#include "archive/CardWindowSpec.h"
+#include "archive/CardWindowTable.h"
 
 #include <QHash>
 #include <QSet>
@@ -22,13 +22,13 @@ class CardWindow : public QWidget, protected CardView
 {
     Q_OBJECT
 public:
-    explicit CardWindow(CardWindowSpec spec, QWidget *parent = nullptr);
+    explicit CardWindow(CardWindowTable table, QWidget *parent = nullptr);
 
     // The window shown again when this one closes.
     void setHomeWindow(QWidget *home) { m_home = home; }
 
     CardOperations &operations() { return m_operations; }
-    const CardWindowSpec &spec() const { return m_spec; }
+    const CardWindowTable &table() const { return m_table; }
 
     // The control showing a record field ("txt" + name or "lbl" + name).
     QWidget *fieldControl(const QString &fieldName) const;
@@ -93,7 +93,7 @@ private:
     void markBackground(QWidget *element);
     void centreContainer();
 
-    CardWindowSpec m_spec;
+    CardWindowTable m_table;
     CardOperations m_operations;
     QWidget *m_home = nullptr;
     QWidget *m_container = nullptr;

@@ -4,12 +4,12 @@
 
 #include <utility>
 
-RecordLayout::RecordLayout(QString archiveName, std::initializer_list<FieldSpec> fields)
+RecordLayout::RecordLayout(QString archiveName, std::initializer_list<RecordFieldDef> fields)
     : m_archiveName(std::move(archiveName))
     , m_fields(fields)
 {
     m_offsets.reserve(m_fields.size());
-    for (const FieldSpec &field : m_fields) {
+    for (const RecordFieldDef &field : m_fields) {
         m_offsets.push_back(m_recordSize);
         m_recordSize += field.capacity + 1;
     }

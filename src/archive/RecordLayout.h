@@ -8,7 +8,7 @@
 #include <vector>
 
 // One field of a record layout: its name and its capacity in characters.
-struct FieldSpec
+struct RecordFieldDef
 {
     const char *name;
     int capacity;
@@ -19,7 +19,7 @@ struct FieldSpec
 class RecordLayout
 {
 public:
-    RecordLayout(QString archiveName, std::initializer_list<FieldSpec> fields);
+    RecordLayout(QString archiveName, std::initializer_list<RecordFieldDef> fields);
 
     // The archive's file name ("Archivio_Locatori.pro"); empty for the
     // receipts, whose file is named after the year.
@@ -41,7 +41,7 @@ public:
 
 private:
     QString m_archiveName;
-    std::vector<FieldSpec> m_fields;
+    std::vector<RecordFieldDef> m_fields;
     std::vector<int> m_offsets;
     int m_recordSize = 0;
 };

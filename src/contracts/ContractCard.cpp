@@ -2,16 +2,16 @@
 
 #include "archive/RecordLayouts.h"
 
-CardWindowSpec contractCardSpec()
+CardWindowTable contractCardTable()
 {
-    CardWindowSpec spec;
-    spec.objectName = "frmContratti";
-    spec.caption = QStringLiteral(" Vacanzio - Contratti di Locazione");
-    spec.layout = &RecordLayouts::contratto();
-    spec.messages = CardMessages::contracts();
-    spec.readyText = QStringLiteral("Pronto per archiviare un nuovo contratto...");
-    spec.panelName = "panContratto";
-    spec.sections = {
+    CardWindowTable table;
+    table.objectName = "frmContratti";
+    table.caption = QStringLiteral(" Vacanzio - Contratti di Locazione");
+    table.layout = &RecordLayouts::contratto();
+    table.messages = CardMessages::contracts();
+    table.readyText = QStringLiteral("Pronto per archiviare un nuovo contratto...");
+    table.panelName = "panContratto";
+    table.sections = {
         {"bkgLocatore", nullptr, Picture::Person, 0, 0, 490, 258},
         {"bkgConduttore", nullptr, Picture::Tenant, 505, 0, 490, 258},
         {"bkgContratto", nullptr, Picture::Contract, 0, 266, 995, 318},
@@ -23,7 +23,7 @@ CardWindowSpec contractCardSpec()
     constexpr auto Picked = FieldKind::PickedDate;
     constexpr auto Mandatory = LabelStyle::Mandatory;
     constexpr auto Signing = LabelStyle::Signing;
-    spec.fields = {
+    table.fields = {
         // The landlord.
         {"Locatore", "Cognome e nome Locatore:", 0, 0, 12, 420, Text, None, Mandatory},
         {"LuogoNascLoc", "Luogo di nascita:", 0, 1, 12, 258},
@@ -74,13 +74,13 @@ CardWindowSpec contractCardSpec()
         {"Luogo", "Luogo:", 2, 5, 728, 130, Text, None, Signing},
         {"Data", "Data:", 2, 5, 866, 118, Text, None, Signing},
     };
-    spec.sideButtons = {
+    table.sideButtons = {
         {"impLocatore", "Importa i dati dall'archivio dei Locatori.", Picture::Import, "Locatore"},
         {"impConduttore", "Importa i dati dall'archivio dei Conduttori.", Picture::Import, "Conduttore"},
         {"impCodFiscLoc", "Controlla il codice fiscale.", Picture::Info, "CodFiscLoc", SideAction::FiscalCodeCheck},
         {"impCodFiscCon", "Controlla il codice fiscale.", Picture::Info, "CodFiscCon", SideAction::FiscalCodeCheck},
     };
-    spec.toolbarHints = {
+    table.toolbarHints = {
         {"cmdNuovo", "Prepara la schermata per l'emissione di un nuovo contratto."},
         {"cmdDuplica", "Prepara la schermata per l'emissione di un nuovo contratto duplicando i dati correnti."},
         {"cmdSalva", "Salva o aggiorna il contratto corrente."},
@@ -96,6 +96,6 @@ CardWindowSpec contractCardSpec()
         {"cmdGuida", "Visualizza la guida in linea sensibile al contesto."},
         {"cmdEsci", "Esci da questo ambiente di lavoro."},
     };
-    spec.extraToolPicture = Picture::Clock;
-    return spec;
+    table.extraToolPicture = Picture::Clock;
+    return table;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/CardWindowSpec.h"
+#include "archive/CardWindowTable.h"
 
 // The contract window's table: fields, sections, buttons and messages.
-CardWindowSpec contractCardSpec();
+CardWindowTable contractCardTable();

@@ -38,7 +38,7 @@ bool isModifierOnly(int key)
 } // namespace
 
 TfrmContratti::TfrmContratti(QWidget *parent)
-    : CardWindow(contractCardSpec(), parent)
+    : CardWindow(contractCardTable(), parent)
 {
 }
 

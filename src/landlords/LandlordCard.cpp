@@ -2,16 +2,16 @@
 
 #include "archive/RecordLayouts.h"
 
-CardWindowSpec landlordCardSpec()
+CardWindowTable landlordCardTable()
 {
-    CardWindowSpec spec;
-    spec.objectName = "frmLocatori";
-    spec.caption = QStringLiteral(" Vacanzio - Immobili e Locatori");
-    spec.layout = &RecordLayouts::locatore();
-    spec.messages = CardMessages::cards();
-    spec.readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
-    spec.panelName = "panLocatore";
-    spec.sections = {
+    CardWindowTable table;
+    table.objectName = "frmLocatori";
+    table.caption = QStringLiteral(" Vacanzio - Immobili e Locatori");
+    table.layout = &RecordLayouts::locatore();
+    table.messages = CardMessages::cards();
+    table.readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
+    table.panelName = "panLocatore";
+    table.sections = {
         {"bkgLocatore", "icoLocatore", Picture::Person, 0, 0, 995, 318},
         {"bkgLocatoreCalce", "icoDocumento", Picture::House, 0, 326, 995, 258, 25},
     };
@@ -20,7 +20,7 @@ CardWindowSpec landlordCardSpec()
     constexpr auto Province = FieldKind::Province;
     constexpr auto Digits = FieldKind::Digits;
     constexpr auto Text = FieldKind::Text;
-    spec.fields = {
+    table.fields = {
         // The landlord.
         {"Locatore", "Cognome e nome Locatore:", 0, 0, 64, 360},
         {"SessoLoc", "Sesso:", 0, 0, 436, 44, Text, Upper},
@@ -65,15 +65,15 @@ CardWindowSpec landlordCardSpec()
         {"Rendita", "Rendita catastale:", 1, 2, 824, 160},
         {"Spese", "Spese a carico del Conduttore:", 1, 3, 12, 971},
     };
-    spec.sideButtons = {
+    table.sideButtons = {
         {"btnCodFiscLoc", "Controlla il codice fiscale.", Picture::Check, "CodFiscLoc", SideAction::FiscalCodeCheck},
         {"btnPartitaIvaLoc", "Controlla il numero di partita IVA.", Picture::Check, "PartitaIvaLoc", SideAction::VatNumberCheck},
         {"btnEmailLoc", "Invia una e-mail all'indirizzo indicato.", Picture::SendEmail, "EmailLoc", SideAction::Email},
     };
-    spec.decorations = {{"icoEmailLoc", Picture::Email, "EmailLoc"}};
-    spec.toolbarHints = CardWindowSpec::cardToolbarHints();
-    spec.extraToolPicture = Picture::Attach;
-    spec.requiredField = "Locatore";
-    spec.requiredMessage = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare cognome e nome del Locatore.");
-    return spec;
+    table.decorations = {{"icoEmailLoc", Picture::Email, "EmailLoc"}};
+    table.toolbarHints = CardWindowTable::cardToolbarHints();
+    table.extraToolPicture = Picture::Attach;
+    table.requiredField = "Locatore";
+    table.requiredMessage = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare cognome e nome del Locatore.");
+    return table;
 }

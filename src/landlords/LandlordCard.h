@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/CardWindowSpec.h"
+#include "archive/CardWindowTable.h"
 
 // The landlord window's table: fields, sections, buttons and messages.
-CardWindowSpec landlordCardSpec();
+CardWindowTable landlordCardTable();

@@ -3,6 +3,6 @@
 #include "landlords/LandlordCard.h"
 
 TfrmLocatori::TfrmLocatori(QWidget *parent)
-    : CardWindow(landlordCardSpec(), parent)
+    : CardWindow(landlordCardTable(), parent)
 {
 }

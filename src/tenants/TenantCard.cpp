@@ -2,16 +2,16 @@
 
 #include "archive/RecordLayouts.h"
 
-CardWindowSpec tenantCardSpec()
+CardWindowTable tenantCardTable()
 {
-    CardWindowSpec spec;
-    spec.objectName = "frmConduttori";
-    spec.caption = QStringLiteral(" Vacanzio - Archivio Conduttori");
-    spec.layout = &RecordLayouts::conduttore();
-    spec.messages = CardMessages::cards();
-    spec.readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
-    spec.panelName = "panConduttore";
-    spec.sections = {
+    CardWindowTable table;
+    table.objectName = "frmConduttori";
+    table.caption = QStringLiteral(" Vacanzio - Archivio Conduttori");
+    table.layout = &RecordLayouts::conduttore();
+    table.messages = CardMessages::cards();
+    table.readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
+    table.panelName = "panConduttore";
+    table.sections = {
         {"bkgConduttore", "icoConduttore", Picture::Tenant, 0, 0, 995, 318},
         {"bkgConduttoreCalce", "icoImmobile", Picture::House, 0, 326, 995, 258, 25},
     };
@@ -22,7 +22,7 @@ CardWindowSpec tenantCardSpec()
     constexpr auto Digits = FieldKind::Digits;
     constexpr auto Text = FieldKind::Text;
     constexpr auto Normal = LabelStyle::Normal;
-    spec.fields = {
+    table.fields = {
         // The tenant.
         {"Conduttore", "Cognome e nome Conduttore:", 0, 0, 64, 360},
         {"SessoCon", "Sesso:", 0, 0, 436, 44, Text, Upper, Normal, nullptr, true},
@@ -55,16 +55,16 @@ CardWindowSpec tenantCardSpec()
         {"Periodo", "Periodo preferito:", 1, 2, 664, 320},
         {"Questioni", "Questioni in sospeso:", 1, 3, 12, 971},
     };
-    spec.sideButtons = {
+    table.sideButtons = {
         {"btnCodFiscCon", "Controlla il codice fiscale.", Picture::Check, "CodFiscCon", SideAction::FiscalCodeCheck},
         {"btnPartitaIvaCon", "Controlla il numero di partita IVA.", Picture::Check, "PartitaIvaCon",
          SideAction::VatNumberCheck},
         {"btnEmailCon", "Invia una e-mail all'indirizzo indicato.", Picture::SendEmail, "EmailCon", SideAction::Email},
     };
-    spec.decorations = {{"icoEmailCon", Picture::Email, "EmailCon"}};
-    spec.toolbarHints = CardWindowSpec::cardToolbarHints();
-    spec.extraToolPicture = Picture::Attach;
-    spec.requiredField = "Conduttore";
-    spec.requiredMessage = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare cognome e nome del Conduttore.");
-    return spec;
+    table.decorations = {{"icoEmailCon", Picture::Email, "EmailCon"}};
+    table.toolbarHints = CardWindowTable::cardToolbarHints();
+    table.extraToolPicture = Picture::Attach;
+    table.requiredField = "Conduttore";
+    table.requiredMessage = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare cognome e nome del Conduttore.");
+    return table;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/CardWindowSpec.h"
+#include "archive/CardWindowTable.h"
 
 // The tenant window's table: fields, sections, buttons and messages.
-CardWindowSpec tenantCardSpec();
+CardWindowTable tenantCardTable();

@@ -3,6 +3,6 @@
 #include "tenants/TenantCard.h"
 
 TfrmConduttori::TfrmConduttori(QWidget *parent)
-    : CardWindow(tenantCardSpec(), parent)
+    : CardWindow(tenantCardTable(), parent)
 {
 }

@@ -28,7 +28,7 @@ struct CardFieldDef
 {
     const char *name;
     const char *label;          // shown above the field; nullptr for none
-    int section;                // index into CardWindowSpec::sections
+    int section;                // index into CardWindowTable::sections
     int row;                    // row inside the section, from 0
     int x;                      // left edge inside the section
     int width;
@@ -87,7 +87,7 @@ struct CardHintDef
 };
 
 // Everything that makes one card window out of the shared machinery.
-struct CardWindowSpec
+struct CardWindowTable
 {
     const char *objectName;     // "frmLocatori"
     QString caption;            // " Vacanzio - Immobili e Locatori"

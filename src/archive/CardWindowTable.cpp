@@ -1,6 +1,6 @@
-#include "archive/CardWindowSpec.h"
+#include "archive/CardWindowTable.h"
 
-std::vector<CardHintDef> CardWindowSpec::cardToolbarHints()
+std::vector<CardHintDef> CardWindowTable::cardToolbarHints()
 {
     return {
         {"cmdNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
