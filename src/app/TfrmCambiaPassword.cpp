@@ -12,16 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
-
-// The scrambling works on 8-bit character counts.
-constexpr int kMaxPasswordLength = 255;
 
 QString wrongOldPasswordMessage()
 {
@@ -64,9 +60,7 @@ QLineEdit *newPasswordField(const QString &name, QWidget *parent)
 {
     auto *field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setEchoMode(QLineEdit::Password);
-    field->setMaxLength(kMaxPasswordLength);
-    TfrmPassword::stylePasswordField(field);
+    TfrmPassword::preparePasswordField(field);
     field->setMinimumWidth(200);
     return field;
 }
@@ -171,7 +165,9 @@ void TfrmCambiaPassword::showEvent(QShowEvent *event)
         m_txtPasswordOld->clear();
         m_txtPasswordNew->clear();
         m_txtConferma->clear();
-        centreOnScreen();
+        // The client area, as for the sign-in window, so that the two
+        // windows take turns in the same place.
+        TfrmPassword::centreOnScreen(this);
         m_txtPasswordOld->setFocus();
     }
     QWidget::showEvent(event);
@@ -240,12 +236,4 @@ void TfrmCambiaPassword::updateOkButton()
         && !TextRules::trimmed(m_txtPasswordNew->text()).isEmpty()
         && !TextRules::trimmed(m_txtConferma->text()).isEmpty();
     m_cmdOK->setEnabled(complete);
-}
-
-void TfrmCambiaPassword::centreOnScreen()
-{
-    // The client area, as for the sign-in window, so that the two windows
-    // take turns in the same place.
-    if (const QScreen *shown = screen())
-        setGeometry(QRect(shown->availableGeometry().center() - rect().center(), size()));
 }

@@ -28,7 +28,6 @@ protected:
 private:
     void cmdOKClick();
     void updateOkButton();
-    void centreOnScreen();
     // Empties both new-password fields and puts the focus back on the first.
     void restartNewPassword(const QString &message);
 

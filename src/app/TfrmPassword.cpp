@@ -61,9 +61,7 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     m_lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
 
     m_txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    m_txtPassword->setEchoMode(QLineEdit::Password);
-    m_txtPassword->setMaxLength(kMaxPasswordLength);
-    stylePasswordField(m_txtPassword);
+    preparePasswordField(m_txtPassword);
     m_lblRigo05->setBuddy(m_txtPassword);
 
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -133,7 +131,7 @@ void TfrmPassword::showEvent(QShowEvent *event)
     // A spontaneous show is the window system restoring the window; only a
     // show by the program starts a new attempt.
     if (!event->spontaneous()) {
-        centreOnScreen();
+        centreOnScreen(this);
         m_txtPassword->setFocus();
     }
     QWidget::showEvent(event);
@@ -197,18 +195,20 @@ void TfrmPassword::updateOkButton()
     m_cmdOK->setEnabled(!TextRules::trimmed(m_txtPassword->text()).isEmpty());
 }
 
-void TfrmPassword::centreOnScreen()
+void TfrmPassword::centreOnScreen(QWidget *window)
 {
     // setGeometry places the client area whether or not the window manager
     // has framed the window yet; move() places the frame once it is known,
     // so the window would jump on coming back from the change-password
     // window.
-    if (const QScreen *shown = screen())
-        setGeometry(QRect(shown->availableGeometry().center() - rect().center(), size()));
+    if (const QScreen *shown = window->screen())
+        window->setGeometry(QRect(shown->availableGeometry().center() - window->rect().center(), window->size()));
 }
 
-void TfrmPassword::stylePasswordField(QLineEdit *field)
+void TfrmPassword::preparePasswordField(QLineEdit *field)
 {
+    field->setEchoMode(QLineEdit::Password);
+    field->setMaxLength(kMaxPasswordLength);
     // The same face as the card fields, so the dots are easy to count.
     QFont font(QStringLiteral("Verdana"));
     font.setPointSize(12);

@@ -27,11 +27,13 @@ public:
     // emptied, the window is shown and the field takes the focus.
     void returnToSignIn();
 
-    // The look shared by the password windows: the program's logo, the
-    // font of the password fields and room around the button texts.
+    // What the password windows share: the program's logo, password fields
+    // (hidden text, length limit, font), room around the button texts, and
+    // their place on the screen.
     static QPixmap logoPicture();
-    static void stylePasswordField(QLineEdit *field);
+    static void preparePasswordField(QLineEdit *field);
     static void styleButton(QPushButton *button);
+    static void centreOnScreen(QWidget *window);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -42,7 +44,6 @@ private:
     void cmdEsciClick();
     void btnCambiaPasswordClick();
     void updateOkButton();
-    void centreOnScreen();
 
     QLabel *m_imgLogo;
     QLabel *m_lblRigo05;

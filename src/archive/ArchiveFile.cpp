@@ -70,11 +70,6 @@ void ArchiveFile::setLockTimeoutMs(int milliseconds)
     lockTimeout = milliseconds;
 }
 
-int ArchiveFile::lockTimeoutMs()
-{
-    return lockTimeout;
-}
-
 bool ArchiveFile::open()
 {
     close();

@@ -38,12 +38,8 @@ public:
     // Releases the lock and closes the file; also done by the destructor.
     void close();
 
-    const QString &path() const { return m_path; }
-    int recordSize() const { return m_recordSize; }
-
     // How long open() waits for another program to release the lock.
     static void setLockTimeoutMs(int milliseconds);
-    static int lockTimeoutMs();
 
 private:
     QString m_path;

@@ -44,9 +44,6 @@ public:
 
     // The full path of the archive file the operations work on.
     void setArchivePath(const QString &path) { m_archivePath = path; }
-    const QString &archivePath() const { return m_archivePath; }
-    const RecordLayout &layout() const { return m_layout; }
-    const CardMessages &messages() const { return m_messages; }
 
     void first();
     void previous();

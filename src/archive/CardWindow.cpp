@@ -397,11 +397,6 @@ QToolButton *CardWindow::toolbarButton(const QString &name) const
     return m_container->findChild<QToolButton *>(name);
 }
 
-QToolButton *CardWindow::sideButton(const QString &name) const
-{
-    return m_panel->findChild<QToolButton *>(name);
-}
-
 QWidget *CardWindow::fieldControl(const QString &fieldName) const
 {
     return m_controls.value(fieldName);

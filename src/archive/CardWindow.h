@@ -27,7 +27,6 @@ public:
     // The window shown again when this one closes.
     void setHomeWindow(QWidget *home) { m_home = home; }
 
-    CardOperations &operations() { return m_operations; }
     const CardWindowTable &table() const { return m_table; }
 
     // The control showing a record field ("txt" + name or "lbl" + name).
@@ -55,7 +54,6 @@ protected:
     void focusNextField(QWidget *from);
     void focusField(const QString &fieldName);
     QToolButton *toolbarButton(const QString &name) const;
-    QToolButton *sideButton(const QString &name) const;
     // The full path of the archive this window works on.
     virtual QString archivePath() const;
 
