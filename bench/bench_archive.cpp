@@ -2,10 +2,10 @@
 // one of 10 records. Records are reached by position, so both must cost the
 // same, well under 10 ms an operation.
 //   bench_archive [folder]   (default: a temporary folder, removed after)
-#include "archive/ArchiveFile.h"
-#include "archive/CardOperations.h"
-#include "archive/RecordLayouts.h"
-#include "platform/Platform.h"
+#include "engine/archive/ArchiveFile.h"
+#include "engine/archive/CardOperations.h"
+#include "engine/archive/RecordLayouts.h"
+#include "engine/platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,7 +28,6 @@ public:
     void showMessage(MessageKind, const QString &) override { ++messages; }
     bool askYesNo(const QString &) override { return false; }
     QString chooseFileToOpen(const QString &, const QString &, const QString &) override { return {}; }
-    bool runPrintDialog(QPrinter *) override { return false; }
     void shellOpen(const QString &) override {}
     QDate today() override { return QDate::currentDate(); }
     QDateTime now() override { return QDateTime::currentDateTime(); }
@@ -42,13 +41,13 @@ private:
 class BenchView : public CardView
 {
 public:
-    QStringList texts;
+    Record record{RecordLayouts::locatore()};
     QString label;
-    QStringList recordTexts() const override { return texts; }
-    void showRecordTexts(const QStringList &t) override { texts = t; }
+    Record cardRecord() const override { return record; }
+    void showCardRecord(const Record &shown) override { record = shown; }
     QString position() const override { return label; }
     void setPosition(const QString &p) override { label = p; }
-    void clearCard() override { texts.clear(); label.clear(); }
+    void clearCard() override { record = Record(RecordLayouts::locatore()); label.clear(); }
     void clearAttachments() override {}
     void focusFirstField() override {}
     bool checkBeforeSave() override { return true; }

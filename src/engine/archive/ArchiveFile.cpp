@@ -1,0 +1,160 @@
+#include "engine/archive/ArchiveFile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
+namespace {
+
+int lockTimeout = 5000;
+
+bool writeFully(int fd, const char *data, qint64 length, off_t offset)
+{
+    while (length > 0) {
+        const ssize_t written = ::pwrite(fd, data, static_cast<size_t>(length), offset);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (written == 0)
+            return false;
+        data += written;
+        length -= written;
+        offset += written;
+    }
+    return true;
+}
+
+bool readFully(int fd, char *data, qint64 length, off_t offset)
+{
+    while (length > 0) {
+        const ssize_t got = ::pread(fd, data, static_cast<size_t>(length), offset);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (got == 0)
+            return false;
+        data += got;
+        length -= got;
+        offset += got;
+    }
+    return true;
+}
+
+} // namespace
+
+ArchiveFile::ArchiveFile(QString path, int recordSize)
+    : m_path(std::move(path))
+    , m_recordSize(recordSize)
+{
+}
+
+ArchiveFile::~ArchiveFile()
+{
+    close();
+}
+
+void ArchiveFile::setLockTimeoutMs(int milliseconds)
+{
+    lockTimeout = milliseconds;
+}
+
+bool ArchiveFile::open()
+{
+    close();
+    const QByteArray nativePath = QFile::encodeName(m_path);
+    const int fd = ::open(nativePath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+
+    QElapsedTimer waited;
+    waited.start();
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        // Some network file systems cannot lock at all: the archive is still
+        // usable there, as it was before locking existed.
+        if (errno == ENOLCK || errno == EINVAL || errno == EOPNOTSUPP)
+            break;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited.elapsed() >= lockTimeout) {
+            ::close(fd);
+            return false;
+        }
+        QThread::msleep(5);
+    }
+    m_fd = fd;
+    return true;
+}
+
+qint64 ArchiveFile::count() const
+{
+    if (m_fd < 0)
+        return -1;
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0)
+        return -1;
+    return static_cast<qint64>(info.st_size) / m_recordSize;
+}
+
+bool ArchiveFile::read(qint64 k, QByteArray *record) const
+{
+    const qint64 records = count();
+    if (records < 0 || k < 1 || k > records)
+        return false;
+    QByteArray bytes(m_recordSize, Qt::Uninitialized);
+    if (!readFully(m_fd, bytes.data(), m_recordSize, static_cast<off_t>((k - 1) * m_recordSize)))
+        return false;
+    *record = bytes;
+    return true;
+}
+
+bool ArchiveFile::write(qint64 k, const QByteArray &record)
+{
+    const qint64 records = count();
+    if (records < 0 || k < 1 || k > records + 1 || record.size() != m_recordSize)
+        return false;
+    const off_t offset = static_cast<off_t>((k - 1) * m_recordSize);
+    const bool appending = k == records + 1;
+    if (writeFully(m_fd, record.constData(), m_recordSize, offset) && ::fsync(m_fd) == 0)
+        return true;
+    if (appending) {
+        // Drop whatever part of the new record reached the file (a disk
+        // full halfway): the archive keeps exactly the records it had.
+        if (::ftruncate(m_fd, offset) == 0)
+            ::fsync(m_fd);
+    }
+    return false;
+}
+
+bool ArchiveFile::scan(const std::function<bool(qint64, const QByteArray &)> &visitor) const
+{
+    const qint64 records = count();
+    if (records < 0)
+        return false;
+    QByteArray record;
+    for (qint64 k = 1; k <= records; ++k) {
+        if (!read(k, &record))
+            return false;
+        if (!visitor(k, record))
+            break;
+    }
+    return true;
+}
+
+void ArchiveFile::close()
+{
+    if (m_fd < 0)
+        return;
+    ::flock(m_fd, LOCK_UN);
+    ::close(m_fd);
+    m_fd = -1;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "engine/archive/CardMessages.h"
+#include "engine/archive/Record.h"
+
+#include <QString>
+
+class RecordLayout;
+
+// What the archive operations need of a card window. The windows implement
+// it; tests implement it without widgets.
+class CardView
+{
+public:
+    virtual ~CardView() = default;
+
+    // The card as the controls hold it.
+    virtual Record cardRecord() const = 0;
+    // Puts a stored record (its texts already trimmed) into the controls.
+    virtual void showCardRecord(const Record &record) = 0;
+    virtual QString position() const = 0;
+    virtual void setPosition(const QString &position) = 0;
+    // The window's clearing routine (and whatever a new card is pre-filled
+    // with): used by New.
+    virtual void clearCard() = 0;
+    // Empties the hidden attachment labels, where the window has them.
+    virtual void clearAttachments() = 0;
+    // What the window adds to a duplicated card (today's date, say).
+    virtual void prepareDuplicate() {}
+    virtual void focusFirstField() = 0;
+    // The window's own check before saving; it shows its own message and
+    // moves the focus when it refuses.
+    virtual bool checkBeforeSave() = 0;
+};
+
+// First, Previous, Next, Last, Save, New and Duplicate on one archive. Each
+// opens the archive, works on one record by position and closes it again;
+// nothing is cached. Failures show the access message and leave both the
+// archive and the card as they were.
+class CardOperations
+{
+public:
+    CardOperations(CardView &view, const RecordLayout &layout, CardMessages messages);
+
+    // The full path of the archive file the operations work on.
+    void setArchivePath(const QString &path) { m_archivePath = path; }
+
+    void first();
+    void previous();
+    void next();
+    void last();
+    void save();
+    void newCard();
+    void duplicate();
+    // Loads record k into the card (used by the search windows too).
+    bool loadRecord(qint64 k);
+
+private:
+    enum class Target { First, Last };
+    void goTo(Target target);
+    void showAccessDenied();
+
+    CardView &m_view;
+    const RecordLayout &m_layout;
+    CardMessages m_messages;
+    QString m_archivePath;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+// The kinds of message box the program shows. Information, warning and error
+// boxes carry OK and Cancel (OK the default; the answer makes no difference);
+// a plain box has no icon and OK only.
+enum class MessageKind { Information, Warning, Error, Plain };
+
+// Everything that would block a test or reach outside the program: message
+// boxes, questions, file dialogs, the desktop's open operation, the clock and
+// the program folder. The real implementation lives with the widgets and is
+// installed by the startup code; tests install their own with setPlatform().
+// (The print dialog needs a printer, so it is the widgets' own: PrintDialog.)
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    virtual void showMessage(MessageKind kind, const QString &text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(const QString &text) = 0;
+    // A file-open dialog; an empty text when the user cancels.
+    virtual QString chooseFileToOpen(const QString &title, const QString &filter,
+                                     const QString &defaultSuffix = QString()) = 0;
+    // Hands a file path, a web address or a "mailto:" text to the desktop's
+    // default application. Callers may enclose it in double quotes. Failures
+    // are not reported.
+    virtual void shellOpen(const QString &command) = 0;
+    virtual QDate today() = 0;
+    virtual QDateTime now() = 0;
+    // The folder of the executable, ending with a '/'.
+    virtual QString programFolder() = 0;
+};
+
+// The platform in use.
+Platform &platform();
+// Installs a platform (not owned); nullptr uninstalls it.
+void setPlatform(Platform *replacement);

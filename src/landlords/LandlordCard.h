@@ -1,6 +1,0 @@
-#pragma once
-
-#include "archive/CardWindowTable.h"
-
-// The landlord window's table: fields, sections, buttons and messages.
-CardWindowTable landlordCardTable();

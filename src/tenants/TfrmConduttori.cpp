@@ -1,8 +1,0 @@
-#include "tenants/TfrmConduttori.h"
-
-#include "tenants/TenantCard.h"
-
-TfrmConduttori::TfrmConduttori(QWidget *parent)
-    : CardWindow(tenantCardTable(), parent)
-{
-}

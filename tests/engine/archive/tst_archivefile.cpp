@@ -1,0 +1,202 @@
+#include "engine/archive/ArchiveFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kSize = 16;
+
+QByteArray recordOf(char fill)
+{
+    return QByteArray(kSize, fill);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+} // namespace
+
+class TestArchiveFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void openCreatesAnEmptyArchive();
+    void openNeverTruncates();
+    void readWriteAndAppend();
+    void trailingFragmentIsIgnoredAndOverwritten();
+    void writeOutsideTheArchiveFails();
+    void openFailsInAMissingFolder();
+    void lockedArchiveFailsAfterTheTimeout();
+    void lockIsReleasedOnClose();
+    void diskFullLeavesTheArchiveAsItWas();
+    void scanVisitsEveryRecordInOrder();
+    void twoProgramsAppendingAtOnceLoseNothing();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+void TestArchiveFile::init()
+{
+    m_path = m_dir.filePath(QStringLiteral("archivio-%1.pro").arg(QTest::currentTestFunction()));
+    QFile::remove(m_path);
+    ArchiveFile::setLockTimeoutMs(5000);
+}
+
+void TestArchiveFile::openCreatesAnEmptyArchive()
+{
+    ArchiveFile file(m_path, kSize);
+    QVERIFY(file.open());
+    QCOMPARE(file.count(), 0);
+    file.close();
+    QVERIFY(QFile::exists(m_path));
+    QCOMPARE(QFile(m_path).size(), 0);
+}
+
+void TestArchiveFile::openNeverTruncates()
+{
+    writeBytes(m_path, recordOf('a') + recordOf('b'));
+    ArchiveFile file(m_path, kSize);
+    QVERIFY(file.open());
+    QCOMPARE(file.count(), 2);
+    file.close();
+    QCOMPARE(fileBytes(m_path), recordOf('a') + recordOf('b'));
+}
+
+void TestArchiveFile::readWriteAndAppend()
+{
+    ArchiveFile file(m_path, kSize);
+    QVERIFY(file.open());
+    QVERIFY(file.write(1, recordOf('a')));
+    QVERIFY(file.write(2, recordOf('b')));
+    QVERIFY(file.write(1, recordOf('c')));
+    QCOMPARE(file.count(), 2);
+    QByteArray record;
+    QVERIFY(file.read(2, &record));
+    QCOMPARE(record, recordOf('b'));
+    file.close();
+    QCOMPARE(fileBytes(m_path), recordOf('c') + recordOf('b'));
+}
+
+void TestArchiveFile::trailingFragmentIsIgnoredAndOverwritten()
+{
+    writeBytes(m_path, recordOf('a') + QByteArray(5, 'z'));
+    ArchiveFile file(m_path, kSize);
+    QVERIFY(file.open());
+    QCOMPARE(file.count(), 1);
+    QByteArray record;
+    QVERIFY(!file.read(2, &record));
+    QVERIFY(file.write(2, recordOf('b')));
+    file.close();
+    QCOMPARE(fileBytes(m_path), recordOf('a') + recordOf('b'));
+}
+
+void TestArchiveFile::writeOutsideTheArchiveFails()
+{
+    ArchiveFile file(m_path, kSize);
+    QVERIFY(file.open());
+    QVERIFY(!file.write(2, recordOf('a')));   // would leave a gap
+    QVERIFY(!file.write(0, recordOf('a')));
+    QVERIFY(!file.write(1, QByteArray(kSize - 1, 'a')));  // wrong size
+    QCOMPARE(file.count(), 0);
+}
+
+void TestArchiveFile::openFailsInAMissingFolder()
+{
+    ArchiveFile file(m_dir.filePath(QStringLiteral("missing/folder/a.pro")), kSize);
+    QVERIFY(!file.open());
+    QVERIFY(!file.isOpen());
+    QCOMPARE(file.count(), -1);
+}
+
+void TestArchiveFile::lockedArchiveFailsAfterTheTimeout()
+{
+    ArchiveFile::setLockTimeoutMs(100);
+    ArchiveFile holder(m_path, kSize);
+    QVERIFY(holder.open());
+    ArchiveFile other(m_path, kSize);
+    QVERIFY(!other.open());
+}
+
+void TestArchiveFile::lockIsReleasedOnClose()
+{
+    ArchiveFile::setLockTimeoutMs(100);
+    {
+        ArchiveFile holder(m_path, kSize);
+        QVERIFY(holder.open());
+    }
+    ArchiveFile other(m_path, kSize);
+    QVERIFY(other.open());
+}
+
+void TestArchiveFile::diskFullLeavesTheArchiveAsItWas()
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("this system has no /dev/full");
+    ArchiveFile file(QStringLiteral("/dev/full"), kSize);
+    QVERIFY(file.open());
+    QVERIFY(!file.write(file.count() + 1, recordOf('a')));
+}
+
+void TestArchiveFile::scanVisitsEveryRecordInOrder()
+{
+    writeBytes(m_path, recordOf('a') + recordOf('b') + recordOf('c') + QByteArray(3, 'z'));
+    ArchiveFile file(m_path, kSize);
+    QVERIFY(file.open());
+    QByteArray seen;
+    QVERIFY(file.scan([&](qint64 k, const QByteArray &record) {
+        seen.append(record.at(0));
+        return k < 2;  // stop after the second
+    }));
+    QCOMPARE(seen, QByteArray("ab"));
+}
+
+void TestArchiveFile::twoProgramsAppendingAtOnceLoseNothing()
+{
+    constexpr int perProgram = 150;
+    QProcess first;
+    QProcess second;
+    const QStringList common = {m_path, QString::number(kSize), QString::number(perProgram)};
+    first.start(QStringLiteral(APPEND_WORKER), common + QStringList{QStringLiteral("A")});
+    second.start(QStringLiteral(APPEND_WORKER), common + QStringList{QStringLiteral("B")});
+    QVERIFY(first.waitForFinished(60000));
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 0);
+
+    const QByteArray bytes = fileBytes(m_path);
+    QCOMPARE(bytes.size(), 2 * perProgram * kSize);
+    QSet<QByteArray> records;
+    for (int k = 0; k < 2 * perProgram; ++k) {
+        QByteArray record = bytes.mid(k * kSize, kSize);
+        while (record.endsWith('.'))
+            record.chop(1);
+        records.insert(record);
+    }
+    QCOMPARE(records.size(), 2 * perProgram);
+    for (int i = 0; i < perProgram; ++i) {
+        QVERIFY(records.contains("A-" + QByteArray::number(i)));
+        QVERIFY(records.contains("B-" + QByteArray::number(i)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestArchiveFile)
+#include "tst_archivefile.moc"
