@@ -35,6 +35,8 @@ CardMessages CardMessages::receipts()
     messages.duplicateRefused = QStringLiteral(
         "Attenzione: questa funzione serve a duplicare una ricevuta che è già stata salvata in archivio.\n\r\n\r"
         "Visualizzare la ricevuta da duplicare e fare clic sul pulsante Duplica.");
+    messages.saveFailureKind = MessageKind::Warning;
+    messages.firstFailureKind = MessageKind::Warning;
     return messages;
 }
 

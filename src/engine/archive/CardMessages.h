@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/platform/Platform.h"
+
 #include <QString>
 
 // The wording of one module's archive messages.
@@ -10,6 +12,10 @@ struct CardMessages
     QString cardInserted;
     QString copyReady;
     QString duplicateRefused;
+    // The box an access failure is shown in, for Save and First; every
+    // other action shows an error box.
+    MessageKind saveFailureKind = MessageKind::Error;
+    MessageKind firstFailureKind = MessageKind::Error;
 
     // Landlords and tenants ("scheda").
     static CardMessages cards();

@@ -32,9 +32,17 @@ CardOperations::CardOperations(CardView &view, const RecordLayout &layout, CardM
 {
 }
 
-void CardOperations::showAccessDenied()
+void CardOperations::showAccessDenied(MessageKind kind)
 {
-    platform().showMessage(MessageKind::Error, CardMessages::accessDenied());
+    platform().showMessage(kind, CardMessages::accessDenied());
+}
+
+qint64 CardOperations::countRecords() const
+{
+    ArchiveFile file(m_archivePath, m_layout.recordSize());
+    const qint64 records = file.open() ? file.count() : -1;
+    file.close();
+    return records;
 }
 
 bool CardOperations::loadRecord(qint64 k)
@@ -54,15 +62,16 @@ bool CardOperations::loadRecord(qint64 k)
 
 void CardOperations::goTo(Target target)
 {
+    const MessageKind failureKind = target == Target::First ? m_messages.firstFailureKind : MessageKind::Error;
     ArchiveFile file(m_archivePath, m_layout.recordSize());
     if (!file.open()) {
-        showAccessDenied();
+        showAccessDenied(failureKind);
         return;
     }
     const qint64 records = file.count();
     if (records < 0) {
         file.close();
-        showAccessDenied();
+        showAccessDenied(failureKind);
         return;
     }
     if (records == 0) {
@@ -75,7 +84,7 @@ void CardOperations::goTo(Target target)
     const bool ok = file.read(k, &record);
     file.close();
     if (!ok) {
-        showAccessDenied();
+        showAccessDenied(failureKind);
         return;
     }
     m_view.showCardRecord(Record::decode(m_layout, record));
@@ -170,19 +179,19 @@ void CardOperations::save()
         return;
     const qint64 p = positionNumber(m_view.position());
     if (p < 0) {
-        showAccessDenied();
+        showAccessDenied(m_messages.saveFailureKind);
         return;
     }
     const QByteArray record = m_view.cardRecord().encode();
     ArchiveFile file(m_archivePath, m_layout.recordSize());
     if (!file.open()) {
-        showAccessDenied();
+        showAccessDenied(m_messages.saveFailureKind);
         return;
     }
     const qint64 records = file.count();
     if (records < 0) {
         file.close();
-        showAccessDenied();
+        showAccessDenied(m_messages.saveFailureKind);
         return;
     }
     if (p > 0) {
@@ -191,7 +200,7 @@ void CardOperations::save()
         const bool ok = p <= records && file.write(p, record);
         file.close();
         if (!ok) {
-            showAccessDenied();
+            showAccessDenied(m_messages.saveFailureKind);
             return;
         }
         platform().showMessage(MessageKind::Information, m_messages.changeSaved);
@@ -200,7 +209,7 @@ void CardOperations::save()
     const bool ok = file.write(records + 1, record);
     file.close();
     if (!ok) {
-        showAccessDenied();
+        showAccessDenied(m_messages.saveFailureKind);
         return;
     }
     m_view.setPosition(QString::number(records + 1));

@@ -54,11 +54,15 @@ public:
     void duplicate();
     // Loads record k into the card (used by the search windows too).
     bool loadRecord(qint64 k);
+    // The number of records, opening (and creating) the archive and closing
+    // it again; -1 when it cannot be reached. Shows nothing.
+    qint64 countRecords() const;
+    // Shows the access message in a box of that kind.
+    static void showAccessDenied(MessageKind kind = MessageKind::Error);
 
 private:
     enum class Target { First, Last };
     void goTo(Target target);
-    void showAccessDenied();
 
     CardView &m_view;
     const RecordLayout &m_layout;

@@ -22,7 +22,12 @@ public:
     virtual void showMessage(MessageKind kind, const QString &text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(const QString &text) = 0;
-    // A file-open dialog; an empty text when the user cancels.
+    // A file-open dialog; an empty text when the user cancels. The filter is
+    // written as Windows programs write it, descriptions and patterns
+    // alternating between '|' ("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|
+    // Immagine Bitmap (*.bmp)|*.bmp", several patterns of one entry
+    // separated by ';'); the default suffix, without its dot, may list
+    // several separated by ',' ("JPG,JPEG,BMP"), of which the first counts.
     virtual QString chooseFileToOpen(const QString &title, const QString &filter,
                                      const QString &defaultSuffix = QString()) = 0;
     // Hands a file path, a web address or a "mailto:" text to the desktop's

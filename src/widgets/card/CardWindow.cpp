@@ -32,10 +32,10 @@ constexpr int kButtonSize = 42;
 constexpr int kWideButtonWidth = 136;
 constexpr int kPositionWidth = 64;
 
-QFont fieldFont()
+QFont fieldFont(FieldFont size = FieldFont::Normal)
 {
     QFont font(QStringLiteral("Verdana"));
-    font.setPointSize(12);
+    font.setPointSize(size == FieldFont::Large ? 18 : 12);
     font.setBold(true);
     return font;
 }
@@ -108,9 +108,13 @@ void CardWindow::buildFrame()
         auto *shape = new QFrame(m_panel);
         shape->setObjectName(utf8(section.shapeName));
         shape->setGeometry(section.left, section.top, section.width, section.height);
-        shape->setStyleSheet(QStringLiteral("#%1 { background: rgba(255, 255, 255, 215); "
-                                            "border: 1px solid rgb(120, 150, 200); border-radius: 10px; }")
-                                 .arg(shape->objectName()));
+        shape->setStyleSheet(section.shaded
+                                 ? QStringLiteral("#%1 { background: rgb(222, 226, 234); "
+                                                  "border: 1px solid rgb(170, 178, 195); border-radius: 4px; }")
+                                       .arg(shape->objectName())
+                                 : QStringLiteral("#%1 { background: rgba(255, 255, 255, 215); "
+                                                  "border: 1px solid rgb(120, 150, 200); border-radius: 10px; }")
+                                       .arg(shape->objectName()));
         markBackground(shape);
         if (section.pictureName) {
             auto *picture = new QLabel(shape);
@@ -236,7 +240,10 @@ void CardWindow::buildFields()
         const int index = layout.indexOf(name);
         Q_ASSERT_X(index >= 0, "CardWindow", "a card field is not in the record layout");
         QWidget *section = m_sections.at(def.section);
-        const int top = m_table.sections.at(def.section).firstRowTop + def.row * kRowHeight;
+        // `top` is where the caption above the field starts.
+        const int top = def.top >= 0 ? def.top - kCaptionHeight
+                                     : m_table.sections.at(def.section).firstRowTop + def.row * kRowHeight;
+        const int height = def.height > 0 ? def.height : kFieldHeight;
 
         if (def.label) {
             auto *caption = new QLabel(utf8(def.label), section);
@@ -247,7 +254,14 @@ void CardWindow::buildFields()
         }
 
         QWidget *control = nullptr;
-        if (def.kind == FieldKind::Province) {
+        if (def.kind == FieldKind::Label || def.kind == FieldKind::HiddenLabel) {
+            auto *label = new QLabel(section);
+            label->setVisible(def.kind == FieldKind::Label);
+            label->setAlignment((def.rightAligned ? Qt::AlignRight : def.centred ? Qt::AlignHCenter : Qt::AlignLeft)
+                                | Qt::AlignVCenter);
+            label->setStyleSheet(QStringLiteral("background: transparent;"));
+            control = label;
+        } else if (def.kind == FieldKind::Province) {
             auto *combo = new QComboBox(section);
             combo->setEditable(true);
             combo->addItems(provinceCodes());
@@ -268,15 +282,21 @@ void CardWindow::buildFields()
                 edit->setReadOnly(true);
             if (def.centred)
                 edit->setAlignment(Qt::AlignCenter);
+            else if (def.rightAligned)
+                edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             control = edit;
         }
         control->setObjectName(QStringLiteral("txt") + name);
-        control->setFont(fieldFont());
-        control->setGeometry(def.x, top + kCaptionHeight, def.width, kFieldHeight);
+        control->setFont(fieldFont(def.font));
+        control->setGeometry(def.x, top + kCaptionHeight, def.width, height);
+        m_controls.insert(name, control);
+        if (def.kind == FieldKind::Label || def.kind == FieldKind::HiddenLabel)
+            continue;
         control->installEventFilter(this);
         if (def.kind == FieldKind::Digits)
             new DigitOnlyKeyFilter(control, [this, control] { focusNextField(control); });
-        new HighlightFrame(control, QStringLiteral("eff") + name);
+        if (m_table.highlights)
+            new HighlightFrame(control, QStringLiteral("eff") + name);
 
         if (def.suffix) {
             auto *suffix = new QLabel(utf8(def.suffix), section);
@@ -286,11 +306,42 @@ void CardWindow::buildFields()
             suffix->setGeometry(def.x + def.width + 8, top + kCaptionHeight, 80, kFieldHeight);
         }
 
-        m_controls.insert(name, control);
         m_chain.push_back(control);
+    }
+
+    if (!m_table.enterChain.empty()) {
+        std::vector<QWidget *> chain;
+        for (const char *name : m_table.enterChain) {
+            QWidget *control = m_controls.value(utf8(name));
+            Q_ASSERT_X(control && std::find(m_chain.cbegin(), m_chain.cend(), control) != m_chain.cend(),
+                       "CardWindow", "the Enter chain names a field the card cannot type into");
+            chain.push_back(control);
+        }
+        Q_ASSERT_X(chain.size() == m_chain.size(), "CardWindow", "the Enter chain leaves out a field");
+        m_chain = std::move(chain);
+    }
+    for (QWidget *control : m_chain) {
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;
+    }
+
+    for (const CardCaptionDef &def : m_table.captions) {
+        auto *caption = new QLabel(utf8(def.text), m_sections.at(def.section));
+        caption->setObjectName(utf8(def.name));
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPointSize(def.pointSize);
+        font.setBold(def.bold);
+        caption->setFont(font);
+        caption->setAlignment(def.alignment);
+        caption->setStyleSheet(QStringLiteral("color: #000080; background: transparent;"));
+        caption->setGeometry(def.x, def.y, def.width, def.height);
+        markBackground(caption);
+    }
+    for (const CardHiddenLabelDef &def : m_table.hiddenLabels) {
+        auto *hidden = new QLabel(utf8(def.designText), m_panel);
+        hidden->setObjectName(utf8(def.name));
+        hidden->hide();
     }
 
     // Record fields without an edit field live in hidden labels.
@@ -350,7 +401,7 @@ void CardWindow::connectToolbar()
     const auto on = [this](const char *name, auto action) {
         connect(toolbarButton(utf8(name)), &QToolButton::clicked, this, action);
     };
-    on("cmdNuovo", [this] { m_operations.newCard(); });
+    on("cmdNuovo", [this] { newCard(); });
     on("cmdDuplica", [this] { m_operations.duplicate(); });
     on("cmdSalva", [this] { m_operations.save(); });
     on("cmdPrimo", [this] { m_operations.first(); });
@@ -523,6 +574,16 @@ bool CardWindow::handleFieldKey(QWidget *, QKeyEvent *)
     return false;
 }
 
+void CardWindow::newCard()
+{
+    m_operations.newCard();
+}
+
+QLabel *CardWindow::hiddenLabel(const QString &name) const
+{
+    return m_panel->findChild<QLabel *>(name, Qt::FindDirectChildrenOnly);
+}
+
 void CardWindow::prepareOnShow()
 {
     m_operations.newCard();
@@ -585,6 +646,16 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
+    case QEvent::KeyRelease:
+        if (auto *field = qobject_cast<QWidget *>(watched);
+            std::find(m_chain.cbegin(), m_chain.cend(), field) != m_chain.cend())
+            fieldKeyReleased(field);
+        break;
+    case QEvent::FocusOut:
+        if (auto *field = qobject_cast<QWidget *>(watched);
+            std::find(m_chain.cbegin(), m_chain.cend(), field) != m_chain.cend())
+            fieldFocusLost(field);
+        break;
     case QEvent::FocusIn:
         // A province combo opens its list with no entry marked; the text
         // typed so far stays.

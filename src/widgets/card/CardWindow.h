@@ -61,8 +61,19 @@ protected:
     // A window's own handling of a key in one of its fields; true when it
     // took the key. Runs before the Enter chain.
     virtual bool handleFieldKey(QWidget *field, QKeyEvent *event);
+    // After a key is released in one of the window's fields.
+    virtual void fieldKeyReleased(QWidget *field) { Q_UNUSED(field); }
+    // After one of the window's fields lost the focus.
+    virtual void fieldFocusLost(QWidget *field) { Q_UNUSED(field); }
     // Shown: by default the card is cleared and the first field focused.
     virtual void prepareOnShow();
+    // The New button: by default the card operations' New.
+    virtual void newCard();
+    CardOperations &operations() { return m_operations; }
+    // Shows `hint` in the status line while the mouse is over `control`.
+    void setHint(QWidget *control, const QString &hint);
+    // A hidden label of the table's own (not a record field).
+    QLabel *hiddenLabel(const QString &name) const;
     // Closing, before the home window comes back.
     virtual void beforeClose() {}
     // What a toolbar button (cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta,
@@ -85,7 +96,6 @@ private:
     void buildDecorations();
     void connectToolbar();
     void connectProvidedAction(QToolButton *button);
-    void setHint(QWidget *control, const QString &hint);
     void markBackground(QWidget *element);
     void centreContainer();
 

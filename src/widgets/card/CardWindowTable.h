@@ -5,6 +5,7 @@
 #include "widgets/platform/Pictures.h"
 
 #include <QString>
+#include <Qt>
 
 #include <vector>
 
@@ -16,7 +17,12 @@ enum class FieldKind {
     Province,    // a combo edit with the province codes
     Digits,      // an edit field with the digit-only key filter
     PickedDate,  // a read-only edit field filled by the date picker
+    Label,       // a label the window computes (not typed, not in the Enter chain)
+    HiddenLabel, // a hidden label the window computes, named "txt" + name
 };
+
+// How large a field's text is drawn.
+enum class FieldFont { Normal, Large };
 
 // How a field's label is drawn.
 enum class LabelStyle { Normal, Mandatory, Signing };
@@ -27,9 +33,9 @@ enum class LabelStyle { Normal, Mandatory, Signing };
 struct CardFieldDef
 {
     const char *name;
-    const char *label;          // shown above the field; nullptr for none
+    const char *label = nullptr; // shown above the field; nullptr for none
     int section;                // index into CardWindowTable::sections
-    int row;                    // row inside the section, from 0
+    int row = 0;                // row inside the section, from 0
     int x;                      // left edge inside the section
     int width;
     FieldKind kind = FieldKind::Text;
@@ -37,6 +43,34 @@ struct CardFieldDef
     LabelStyle labelStyle = LabelStyle::Normal;
     const char *suffix = nullptr;  // a word after the field ("giorni.")
     bool centred = false;          // text centred in the field
+    bool rightAligned = false;     // text at the right end of the field
+    int top = -1;                  // the field's own top inside the section, instead of its row
+    int height = 0;                // 0: the usual field height
+    FieldFont font = FieldFont::Normal;
+};
+
+// A fixed text of the card (a word before a field, a heading), drawn in
+// the card's caption style.
+struct CardCaptionDef
+{
+    const char *name;           // "lblRicevutiDa"
+    const char *text;
+    int section;
+    int x;
+    int y;
+    int width;
+    int height;
+    int pointSize = 9;
+    bool bold = true;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// A hidden label that is not a record field: a value the window keeps for
+// itself (the archive's path, say), with its text at start.
+struct CardHiddenLabelDef
+{
+    const char *name;           // "lblFile"
+    const char *designText;
 };
 
 // A background shape of the card panel holding a group of fields, with a
@@ -51,6 +85,7 @@ struct CardSectionDef
     int width;
     int height;
     int firstRowTop = 8;        // where row 0 starts inside the shape
+    bool shaded = false;        // a grey bar instead of a white card
 };
 
 class QWidget;
@@ -105,6 +140,13 @@ struct CardWindowTable
     std::vector<CardSideButtonDef> sideButtons;
     std::vector<CardDecorationDef> decorations;
     std::vector<CardHintDef> toolbarHints;
+    std::vector<CardCaptionDef> captions;
+    std::vector<CardHiddenLabelDef> hiddenLabels;
+    // The order Enter (and Tab) moves through the fields, by record field
+    // name; empty: the order of `fields`.
+    std::vector<const char *> enterChain;
+    // The yellow rectangle behind the field that has the focus.
+    bool highlights = true;
     Picture extraToolPicture = Picture::Attach;  // cmdNumerazione
     // The field that must not be empty for saving, and the warning shown
     // otherwise; empty when the window checks on its own.

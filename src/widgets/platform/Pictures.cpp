@@ -1,5 +1,7 @@
 #include "widgets/platform/Pictures.h"
 
+#include "engine/receipts/DefaultLogo.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -197,6 +199,38 @@ void drawClip(QPainter &p, const QRectF &r)
     p.drawPath(clip);
 }
 
+// A school eraser lying aslant: a red end and a blue body, as on the
+// two-coloured erasers that rub out ink and pencil.
+void drawEraser(QPainter &p, const QRectF &r)
+{
+    const qreal w = r.width();
+    const qreal h = r.height();
+    p.save();
+    p.translate(r.center());
+    p.rotate(-35);
+    const QRectF body(-w * 0.4, -h * 0.17, w * 0.8, h * 0.34);
+    const QRectF redEnd(body.left(), body.top(), body.width() * 0.42, body.height());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 110, 200));
+    p.drawRoundedRect(body, w * 0.05, w * 0.05);
+    p.setBrush(QColor(210, 60, 60));
+    p.drawRoundedRect(redEnd, w * 0.05, w * 0.05);
+    p.drawRect(redEnd.adjusted(redEnd.width() * 0.5, 0, 0, 0));
+    p.setPen(QPen(QColor(60, 70, 90), w / 16));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(body, w * 0.05, w * 0.05);
+    p.restore();
+    // The shavings it leaves behind.
+    p.setPen(QPen(QColor(150, 150, 160), w / 16, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(r.left() + w * 0.1, r.bottom() - h * 0.1), QPointF(r.left() + w * 0.3, r.bottom() - h * 0.1));
+    p.drawLine(QPointF(r.left() + w * 0.4, r.bottom() - h * 0.1), QPointF(r.left() + w * 0.48, r.bottom() - h * 0.1));
+}
+
+void drawEuro(QPainter &p, const QRectF &r)
+{
+    drawEuroSign(p, r.adjusted(r.width() * 0.08, r.height() * 0.12, -r.width() * 0.08, -r.height() * 0.12));
+}
+
 } // namespace
 
 namespace Pictures {
@@ -238,6 +272,8 @@ QPixmap pixmap(Picture picture, int size)
     case Picture::House: drawHouse(painter, area); break;
     case Picture::Contract: drawSheet(painter, area, true); break;
     case Picture::Receipt: drawSheet(painter, area, false); break;
+    case Picture::Eraser: drawEraser(painter, area); break;
+    case Picture::Euro: drawEuro(painter, area); break;
     default: break;
     }
     return result;

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringList>
 #include <QUrl>
 
 namespace {
@@ -40,6 +42,43 @@ QString QtPlatform::unquoted(const QString &command)
     if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
         target = target.mid(1, target.size() - 2);
     return target;
+}
+
+QString QtPlatform::qtFileFilter(const QString &filter)
+{
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    static const QRegularExpression bracketsAtEnd(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    static const QRegularExpression patternSeparators(QStringLiteral("[;\\s]+"));
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype at = 0; at < parts.size(); at += 2) {
+        const QString description = parts.at(at).trimmed();
+        const QStringList patterns = at + 1 < parts.size()
+            ? parts.at(at + 1).split(patternSeparators, Qt::SkipEmptyParts)
+            : QStringList();
+        if (patterns.isEmpty()) {
+            // A description left without its pattern part: Qt takes the
+            // patterns from its brackets, if it has any.
+            if (!description.isEmpty())
+                entries.append(description);
+            continue;
+        }
+        QString name = description;
+        name.remove(bracketsAtEnd);
+        if (name.isEmpty())
+            name = patterns.join(QLatin1Char(' '));
+        entries.append(name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QString QtPlatform::qtDefaultSuffix(const QString &suffixes)
+{
+    QString first = suffixes.section(QLatin1Char(','), 0, 0).trimmed().toLower();
+    if (first.startsWith(QLatin1Char('.')))
+        first.remove(0, 1);
+    return first;
 }
 
 void QtPlatform::showMessage(MessageKind kind, const QString &text)
@@ -86,11 +125,12 @@ bool QtPlatform::askYesNo(const QString &text)
 QString QtPlatform::chooseFileToOpen(const QString &title, const QString &filter,
                                      const QString &defaultSuffix)
 {
-    QFileDialog dialog(dialogOwner(), title, QString(), filter);
+    QFileDialog dialog(dialogOwner(), title, QString(), qtFileFilter(filter));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (!defaultSuffix.isEmpty())
-        dialog.setDefaultSuffix(defaultSuffix);
+    const QString suffix = qtDefaultSuffix(defaultSuffix);
+    if (!suffix.isEmpty())
+        dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -22,4 +22,13 @@ public:
     static QString displayText(const QString &text);
     // The target of a shell-open command, without the enclosing quotes.
     static QString unquoted(const QString &command);
+    // A file dialog filter in the program's "description|pattern|..." form
+    // as Qt takes it: "description (pattern pattern);;...". A description
+    // that ends with its patterns in brackets has them replaced by the
+    // pattern part's, so that they are not shown twice. A filter without '|'
+    // is taken to be in Qt's form already.
+    static QString qtFileFilter(const QString &filter);
+    // The first of the comma-separated default suffixes, lower-cased, as Qt
+    // takes it: "JPG,JPEG,BMP" gives "jpg".
+    static QString qtDefaultSuffix(const QString &suffixes);
 };
