@@ -1,5 +1,6 @@
 #include "engine/text/DateText.h"
 
+#include "engine/text/ProgramFormats.h"
 #include "engine/text/TextRules.h"
 
 #include <QStringList>
@@ -8,7 +9,7 @@ namespace DateText {
 
 QString format(const QDate &date)
 {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
+    return date.toString(ProgramFormats::shortDateFormat());
 }
 
 std::optional<QDate> parse(const QString &text)

@@ -1,18 +1,16 @@
 #include "widgets/app/Startup.h"
 
+#include "engine/text/ProgramFormats.h"
 #include "widgets/app/ProgramWindows.h"
 #include "widgets/platform/QtPlatform.h"
 
 #include <QApplication>
-#include <QLocale>
 
 namespace Startup {
 
 void setProcessFormats()
 {
-    // Italian formats: the comma as decimal separator. Dates are always
-    // written and read with the explicit pattern dd/MM/yyyy (DateText).
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    ProgramFormats::install();
 }
 
 int run(QApplication &application)

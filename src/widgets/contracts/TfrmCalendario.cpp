@@ -2,6 +2,7 @@
 
 #include "engine/text/DateText.h"
 #include "engine/platform/Platform.h"
+#include "engine/text/ProgramFormats.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -42,7 +43,7 @@ TfrmCalendario::TfrmCalendario(QWidget *owner)
 
     m_calendar = new QCalendarWidget(this);
     m_calendar->setObjectName(QStringLiteral("calAppuntamenti"));
-    m_calendar->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    m_calendar->setLocale(ProgramFormats::locale());
     m_calendar->setFirstDayOfWeek(Qt::Monday);
     m_calendar->setGridVisible(true);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);

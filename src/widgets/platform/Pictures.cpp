@@ -231,6 +231,21 @@ void drawEuro(QPainter &p, const QRectF &r)
     drawEuroSign(p, r.adjusted(r.width() * 0.08, r.height() * 0.12, -r.width() * 0.08, -r.height() * 0.12));
 }
 
+// The receipts' numbering button: a bold "N" on a small blue tag.
+void drawNumbering(QPainter &p, const QRectF &r)
+{
+    const QRectF tag = r.adjusted(r.width() * 0.12, r.height() * 0.12, -r.width() * 0.12, -r.height() * 0.12);
+    p.setPen(QPen(QColor(20, 50, 110), std::max(1.0, r.width() / 24)));
+    p.setBrush(QColor(70, 120, 200));
+    p.drawRoundedRect(tag, r.width() * 0.12, r.width() * 0.12);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(6, int(tag.height() * 0.72)));
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(tag, Qt::AlignCenter, QStringLiteral("N"));
+}
+
 } // namespace
 
 namespace Pictures {
@@ -274,6 +289,7 @@ QPixmap pixmap(Picture picture, int size)
     case Picture::Receipt: drawSheet(painter, area, false); break;
     case Picture::Eraser: drawEraser(painter, area); break;
     case Picture::Euro: drawEuro(painter, area); break;
+    case Picture::Numbering: drawNumbering(painter, area); break;
     default: break;
     }
     return result;

@@ -10,7 +10,7 @@ enum class Picture {
     Export, Attach, Clock, Guide, Exit, Preview, Print,
     Check, Email, SendEmail, Import, Info,
     Person, House, Contract, Tenant, Receipt,
-    Eraser, Euro,
+    Eraser, Euro, Numbering,
 };
 
 namespace Pictures {

@@ -80,6 +80,6 @@ CardWindowTable receiptCardTable()
         {"cmdGuida", "Visualizza la guida in linea sensibile al contesto."},
         {"cmdEsci", "Esci da questo ambiente di lavoro."},
     };
-    table.extraToolPicture = Picture::Receipt;
+    table.extraToolPicture = Picture::Numbering;
     return table;
 }

@@ -38,6 +38,6 @@ private:
     // it cannot be read.
     void loadLogo(const QString &path);
 
-    QLabel *m_imgLogo;
+    QLabel *m_imgLogo = nullptr;
     QImage m_logo;
 };

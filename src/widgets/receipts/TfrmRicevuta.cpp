@@ -7,6 +7,8 @@
 #include "engine/text/TextRules.h"
 #include "engine/platform/Platform.h"
 #include "widgets/receipts/ReceiptCard.h"
+#include "widgets/receipts/TfrmLogo.h"
+#include "widgets/receipts/TfrmNumerazione.h"
 
 #include <QEvent>
 #include <QFont>
@@ -51,6 +53,12 @@ TfrmRicevuta::TfrmRicevuta(QWidget *parent)
     : CardWindow(receiptCardTable(), parent)
 {
     buildLogoButton();
+    provideAction(QStringLiteral("cmdNumerazione"), [this] {
+        TfrmNumerazione numbering(this);
+        numbering.setCallerTag(QStringLiteral("ricevute"));
+        numbering.setWindowTitle(QStringLiteral(" Impostazione inizio numerazione ricevute"));
+        numbering.exec();
+    });
     m_words = fieldControl(QStringLiteral("ImpLettere"));
     m_wordsBar = findChild<QWidget *>(QStringLiteral("bkgLettere"));
     // The words cannot be typed: a click on them says where the amount goes.
@@ -75,8 +83,11 @@ void TfrmRicevuta::buildLogoButton()
                                                "border: 2px dashed rgb(150, 160, 185); border-radius: 6px; }"));
     m_logoButton->setGeometry(16, 14, 214, 122);
     setHint(m_logoButton, QStringLiteral("Carica il logo della Ditta del beneficiario."));
-    // The logo window comes with the module's settings windows.
-    m_logoButton->setEnabled(false);
+    connect(m_logoButton, &QToolButton::clicked, this, [this] {
+        // The logo takes effect at the next print; the button keeps its look.
+        TfrmLogo logo(this);
+        logo.exec();
+    });
 }
 
 QString TfrmRicevuta::settingsPath()

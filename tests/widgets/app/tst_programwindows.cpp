@@ -2,6 +2,8 @@
 #include "widgets/app/MakerInfo.h"
 #include "engine/password/PasswordStore.h"
 #include "widgets/app/ProgramWindows.h"
+#include "widgets/receipts/TfrmMenuRicevute.h"
+#include "widgets/receipts/TfrmRicevuta.h"
 #include "widgets/app/TfrmAvvio.h"
 #include "widgets/app/TfrmCambiaPassword.h"
 #include "widgets/app/TfrmPassword.h"
@@ -111,6 +113,10 @@ private slots:
     void reopenedModuleShowsAnEmptyCard();
     void tilesFollowTheModulesPresent_data();
     void tilesFollowTheModulesPresent();
+    void buttonsWithoutTheirWindowAreDisabled_data();
+    void buttonsWithoutTheirWindowAreDisabled();
+    void receiptModuleRoundTrip_data();
+    void receiptModuleRoundTrip();
     void siteStripOpensTheMakersAddress();
     void wholeRunKeepsOneWindowOnScreen();
     void programEnds_data();
@@ -187,7 +193,11 @@ void TestProgramWindows::windowsOfTheRunAreCreated_data()
     QTest::newRow("sign-in") << "frmPassword" << " Vacanzio - Accesso";
     QTest::newRow("change password") << "frmCambiaPassword" << " Cambia password";
     QTest::newRow("home") << "frmAvvio" << " Vacanzio";
+    QTest::newRow("receipt year") << "frmMenuRicevute" << " Vacanzio - Emissione Ricevute";
+    QTest::newRow("receipts") << "frmRicevuta" << " Vacanzio";
+    QTest::newRow("contracts") << "frmContratti" << " Vacanzio - Contratti di Locazione";
     QTest::newRow("landlords") << "frmLocatori" << " Vacanzio - Immobili e Locatori";
+    QTest::newRow("tenants") << "frmConduttori" << " Vacanzio - Archivio Conduttori";
 }
 
 void TestProgramWindows::windowsOfTheRunAreCreated()
@@ -385,6 +395,84 @@ void TestProgramWindows::tilesFollowTheModulesPresent()
         QTest::mouseClick(caption, Qt::LeftButton);
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmAvvio")});
     }
+}
+
+void TestProgramWindows::buttonsWithoutTheirWindowAreDisabled_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("disabled");
+
+    const QStringList toolbar = {QStringLiteral("cmdTrova"), QStringLiteral("cmdAnteprima"),
+                                 QStringLiteral("cmdStampa"), QStringLiteral("cmdEsporta"),
+                                 QStringLiteral("cmdGuida")};
+    QTest::newRow("landlords") << "frmLocatori" << toolbar + QStringList{QStringLiteral("cmdNumerazione")};
+    QTest::newRow("tenants") << "frmConduttori" << toolbar + QStringList{QStringLiteral("cmdNumerazione")};
+    QTest::newRow("contracts") << "frmContratti"
+                               << toolbar + QStringList{QStringLiteral("cmdNumerazione"), QStringLiteral("impLocatore"),
+                                                        QStringLiteral("impConduttore")};
+    QTest::newRow("receipts") << "frmRicevuta" << toolbar + QStringList{QStringLiteral("impPagatore")};
+}
+
+void TestProgramWindows::buttonsWithoutTheirWindowAreDisabled()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, disabled);
+
+    // A button whose window is not part of the program yet must not look
+    // as if it did something.
+    QWidget *module = topLevelWindow(window);
+    QVERIFY(module);
+    for (const QString &name : disabled)
+        QVERIFY2(!control(module, name)->isEnabled(), qPrintable(name));
+    for (const char *name : {"cmdNuovo", "cmdDuplica", "cmdSalva", "cmdPrimo", "cmdIndietro", "cmdAvanti",
+                             "cmdUltimo", "cmdEsci"})
+        QVERIFY2(control(module, QLatin1String(name))->isEnabled(), name);
+}
+
+void TestProgramWindows::receiptModuleRoundTrip_data()
+{
+    QTest::addColumn<QString>("leaveYearBy");  // "Apri", "imgEsci" or "close box"
+    QTest::addColumn<QString>("leaveReceiptsBy");
+    QTest::addColumn<QString>("afterYearWindow");
+
+    QTest::newRow("year chosen, receipts closed by cmdEsci") << "Apri" << "cmdEsci" << "frmRicevuta";
+    QTest::newRow("year chosen, receipts closed by close box") << "Apri" << "close box" << "frmRicevuta";
+    QTest::newRow("no year: Esci") << "imgEsci" << "" << "frmAvvio";
+    QTest::newRow("no year: close box") << "close box" << "" << "frmAvvio";
+}
+
+void TestProgramWindows::receiptModuleRoundTrip()
+{
+    QFETCH(QString, leaveYearBy);
+    QFETCH(QString, leaveReceiptsBy);
+    QFETCH(QString, afterYearWindow);
+
+    signInToHome();
+    HandOverWatcher watcher;
+    QTest::mouseClick(control(m_windows->frmAvvio(), QStringLiteral("imgApp04")), Qt::LeftButton);
+    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMenuRicevute")});
+    QWidget *yearWindow = m_windows->frmMenuRicevute();
+    QVERIFY(yearWindow->windowState() & Qt::WindowMaximized);
+
+    if (leaveYearBy == QLatin1String("Apri"))
+        control<QPushButton>(yearWindow, QStringLiteral("btnApriPreventivi"))->click();
+    else if (leaveYearBy == QLatin1String("imgEsci"))
+        QTest::mouseClick(control(yearWindow, QStringLiteral("imgEsci")), Qt::LeftButton);
+    else
+        yearWindow->close();
+    QCOMPARE(visibleWindows(), QStringList{afterYearWindow});
+
+    if (!leaveReceiptsBy.isEmpty()) {
+        QWidget *receipts = m_windows->frmRicevuta();
+        QCOMPARE(receipts->windowTitle(), QStringLiteral(" Vacanzio - Archivio ricevute anno 2026"));
+        QVERIFY(receipts->windowState() & Qt::WindowMaximized);
+        if (leaveReceiptsBy == QLatin1String("cmdEsci"))
+            control<QToolButton>(receipts, QStringLiteral("cmdEsci"))->click();
+        else
+            receipts->close();
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmAvvio")});
+    }
+    QCOMPARE(watcher.leftEmpty, QStringList());
 }
 
 void TestProgramWindows::siteStripOpensTheMakersAddress()
