@@ -28,6 +28,7 @@ public:
     void showMessage(MessageKind, const QString &) override { ++messages; }
     bool askYesNo(const QString &) override { return false; }
     QString chooseFileToOpen(const QString &, const QString &, const QString &) override { return {}; }
+    QString chooseFileToSave(const QString &, const QString &, const QString &) override { return {}; }
     void shellOpen(const QString &) override {}
     QDate today() override { return QDate::currentDate(); }
     QDateTime now() override { return QDateTime::currentDateTime(); }

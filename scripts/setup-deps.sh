@@ -10,6 +10,10 @@ PACKAGES=(
   qt6-qpa-plugins
   libgl-dev
   fonts-liberation
+  fonts-dejavu-core
+  libxlsxwriter-dev
+  pkg-config
+  poppler-utils
 )
 
 missing=()

@@ -30,6 +30,10 @@ public:
     // several separated by ',' ("JPG,JPEG,BMP"), of which the first counts.
     virtual QString chooseFileToOpen(const QString &title, const QString &filter,
                                      const QString &defaultSuffix = QString()) = 0;
+    // A file-save dialog proposing `proposedPath`; the chosen path, or an
+    // empty text when the user cancels. The filter is given as above.
+    virtual QString chooseFileToSave(const QString &title, const QString &filter,
+                                     const QString &proposedPath) = 0;
     // Hands a file path, a web address or a "mailto:" text to the desktop's
     // default application. Callers may enclose it in double quotes. Failures
     // are not reported.

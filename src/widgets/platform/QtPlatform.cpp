@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
@@ -129,6 +130,19 @@ QString QtPlatform::chooseFileToOpen(const QString &title, const QString &filter
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     const QString suffix = qtDefaultSuffix(defaultSuffix);
+    if (!suffix.isEmpty())
+        dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::chooseFileToSave(const QString &title, const QString &filter, const QString &proposedPath)
+{
+    QFileDialog dialog(dialogOwner(), title, proposedPath, qtFileFilter(filter));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString suffix = QFileInfo(proposedPath).suffix();
     if (!suffix.isEmpty())
         dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

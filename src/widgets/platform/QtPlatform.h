@@ -11,6 +11,8 @@ public:
     bool askYesNo(const QString &text) override;
     QString chooseFileToOpen(const QString &title, const QString &filter,
                              const QString &defaultSuffix) override;
+    QString chooseFileToSave(const QString &title, const QString &filter,
+                             const QString &proposedPath) override;
     void shellOpen(const QString &command) override;
     QDate today() override;
     QDateTime now() override;

@@ -30,6 +30,14 @@ QString FakePlatform::chooseFileToOpen(const QString &title, const QString &, co
     return fileChoices.isEmpty() ? QString() : fileChoices.takeFirst();
 }
 
+QString FakePlatform::chooseFileToSave(const QString &title, const QString &filter, const QString &proposedPath)
+{
+    saveDialogTitles.append(title);
+    saveDialogFilters.append(filter);
+    proposedSavePaths.append(proposedPath);
+    return saveChoices.isEmpty() ? QString() : saveChoices.takeFirst();
+}
+
 void FakePlatform::shellOpen(const QString &command)
 {
     shellCommands.append(command);

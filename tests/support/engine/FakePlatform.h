@@ -28,6 +28,8 @@ public:
     bool askYesNo(const QString &text) override;
     QString chooseFileToOpen(const QString &title, const QString &filter,
                              const QString &defaultSuffix) override;
+    QString chooseFileToSave(const QString &title, const QString &filter,
+                             const QString &proposedPath) override;
     void shellOpen(const QString &command) override;
     QDate today() override;
     QDateTime now() override;
@@ -39,6 +41,10 @@ public:
     QList<bool> answers;            // consumed by askYesNo; No when empty
     QStringList fileChoices;        // consumed by chooseFileToOpen; "" when empty
     QStringList fileDialogTitles;
+    QStringList saveChoices;        // consumed by chooseFileToSave; "" (cancel) when empty
+    QStringList saveDialogTitles;
+    QStringList saveDialogFilters;
+    QStringList proposedSavePaths;
     QStringList shellCommands;
     QDateTime clock = QDateTime(QDate(2026, 12, 9), QTime(10, 30, 0));
     // Called while a message is "shown", as if the user looked at the
