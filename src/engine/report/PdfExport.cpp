@@ -1,0 +1,30 @@
+#include "engine/report/PdfExport.h"
+
+#include "engine/report/ReportRenderer.h"
+
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace Report {
+
+bool writePdf(const PreparedReport &report, const QString &filePath)
+{
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        // The writer flushes its last page when it is destroyed, so it must
+        // be gone before the file is committed.
+        QPdfWriter writer(&file);
+        writer.setTitle(report.reportName);
+        writer.setCreator(QStringLiteral("Vacanzio"));
+        writer.setResolution(1200);
+        if (!render(report, writer)) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}
+
+} // namespace Report
