@@ -37,6 +37,11 @@ public:
     QString statusText() const;
     // Loads record k of the archive into the card (search windows).
     bool showRecord(qint64 k) { return m_operations.loadRecord(k); }
+    // What a toolbar button (cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta,
+    // cmdNumerazione, cmdGuida) or a side button without an action of its
+    // own does in this window. Such a button stays disabled until its
+    // action is provided, so that no button ever does nothing.
+    void provideAction(const QString &buttonName, std::function<void()> action);
 
 protected:
     // CardView
@@ -76,11 +81,6 @@ protected:
     QLabel *hiddenLabel(const QString &name) const;
     // Closing, before the home window comes back.
     virtual void beforeClose() {}
-    // What a toolbar button (cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta,
-    // cmdNumerazione, cmdGuida) or a side button without an action of its
-    // own does in this window. Such a button stays disabled until its
-    // action is provided, so that no button ever does nothing.
-    void provideAction(const QString &buttonName, std::function<void()> action);
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -1,5 +1,6 @@
 #include "widgets/contracts/TfrmContratti.h"
 
+#include "widgets/print/DocumentWindow.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
 #include "widgets/contracts/ContractCard.h"
@@ -40,6 +41,7 @@ bool isModifierOnly(int key)
 TfrmContratti::TfrmContratti(QWidget *parent)
     : CardWindow(contractCardTable(), parent)
 {
+    DocumentWindows::provideButtons(*this, PrintedDocument::Contract);
 }
 
 QString TfrmContratti::settingsPath() const

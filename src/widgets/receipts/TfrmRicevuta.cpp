@@ -1,5 +1,6 @@
 #include "widgets/receipts/TfrmRicevuta.h"
 
+#include "widgets/print/DocumentWindow.h"
 #include "engine/receipts/AmountInWords.h"
 #include "engine/receipts/ReceiptAmount.h"
 #include "engine/settings/IniFile.h"
@@ -52,6 +53,7 @@ std::optional<qint64> wholeNumber(const QString &text)
 TfrmRicevuta::TfrmRicevuta(QWidget *parent)
     : CardWindow(receiptCardTable(), parent)
 {
+    DocumentWindows::provideButtons(*this, PrintedDocument::Receipt);
     buildLogoButton();
     provideAction(QStringLiteral("cmdNumerazione"), [this] {
         TfrmNumerazione numbering(this);

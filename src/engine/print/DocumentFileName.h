@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The name a document is proposed under when saved as PDF ("Contratto
+// ROSSI MARIO.pdf"): the document's words and its data, every character
+// that cannot stand in a file name on the usual systems replaced by "_".
+namespace DocumentFileName {
+
+// `words` + " " + `data` (trimmed; just `words` when there is no data),
+// made safe, + ".pdf".
+QString pdfName(const QString &words, const QString &data);
+
+} // namespace DocumentFileName
