@@ -402,8 +402,7 @@ void TestProgramWindows::buttonsWithoutTheirWindowAreDisabled_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("disabled");
 
-    const QStringList toolbar = {QStringLiteral("cmdTrova"), QStringLiteral("cmdAnteprima"),
-                                 QStringLiteral("cmdStampa"), QStringLiteral("cmdEsporta"),
+    const QStringList toolbar = {QStringLiteral("cmdTrova"), QStringLiteral("cmdEsporta"),
                                  QStringLiteral("cmdGuida")};
     QTest::newRow("landlords") << "frmLocatori" << toolbar + QStringList{QStringLiteral("cmdNumerazione")};
     QTest::newRow("tenants") << "frmConduttori" << toolbar + QStringList{QStringLiteral("cmdNumerazione")};
@@ -424,8 +423,8 @@ void TestProgramWindows::buttonsWithoutTheirWindowAreDisabled()
     QVERIFY(module);
     for (const QString &name : disabled)
         QVERIFY2(!control(module, name)->isEnabled(), qPrintable(name));
-    for (const char *name : {"cmdNuovo", "cmdDuplica", "cmdSalva", "cmdPrimo", "cmdIndietro", "cmdAvanti",
-                             "cmdUltimo", "cmdEsci"})
+    for (const char *name : {"cmdNuovo", "cmdDuplica", "cmdSalva", "cmdAnteprima", "cmdStampa", "cmdPrimo",
+                             "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdEsci"})
         QVERIFY2(control(module, QLatin1String(name))->isEnabled(), name);
 }
 
