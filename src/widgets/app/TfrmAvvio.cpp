@@ -1,6 +1,9 @@
 #include "widgets/app/TfrmAvvio.h"
 
+#include "widgets/app/GuideLauncher.h"
 #include "widgets/app/MakerInfo.h"
+#include "widgets/app/TfrmInfo.h"
+#include "widgets/app/TfrmSplash.h"
 #include "widgets/platform/ClickableLabel.h"
 #include "widgets/platform/Pictures.h"
 #include "engine/platform/Platform.h"
@@ -102,13 +105,20 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         label->setGeometry(where);
         return label;
     };
-    // The information, guide and splash windows are not part of the program
-    // yet: their icons stay disabled until they are.
-    icon("imgInfo", Picture::Info, 40, QRect(10, 10, 48, 48))->setEnabled(false);
-    icon("imgGuida", Picture::Guide, 40, QRect(kContentWidth - 58, 10, 48, 48))->setEnabled(false);
+    // Each opens its window for one use, modal over the home window.
+    ClickableLabel *info = icon("imgInfo", Picture::Info, 40, QRect(10, 10, 48, 48));
+    connect(info, &ClickableLabel::clicked, this, [this] {
+        TfrmInfo window(this);
+        window.exec();
+    });
+    ClickableLabel *guide = icon("imgGuida", Picture::Guide, 40, QRect(kContentWidth - 58, 10, 48, 48));
+    connect(guide, &ClickableLabel::clicked, this, [this] { showGuide(this, GuideTopic::General); });
     ClickableLabel *copyright = icon("imgCopyright", Picture::Info, 22, QRect(10, kContentHeight - 40, 30, 30));
     copyright->setPixmap(copyrightPicture(24));
-    copyright->setEnabled(false);
+    connect(copyright, &ClickableLabel::clicked, this, [this] {
+        TfrmSplash window(this);
+        window.exec();
+    });
     ClickableLabel *exit = icon("imgEsci", Picture::Exit, 26, QRect(kContentWidth - 40, kContentHeight - 40, 30, 30));
     connect(exit, &ClickableLabel::clicked, this, &QWidget::close);
 

@@ -1,4 +1,5 @@
 #include "widgets/contracts/TfrmContratti.h"
+#include "widgets/app/GuideLauncher.h"
 
 #include "widgets/print/DocumentWindow.h"
 #include "engine/text/DateText.h"
@@ -42,6 +43,7 @@ TfrmContratti::TfrmContratti(QWidget *parent)
     : CardWindow(contractCardTable(), parent)
 {
     DocumentWindows::provideButtons(*this, PrintedDocument::Contract);
+    provideAction(QStringLiteral("cmdGuida"), [this] { showGuide(this, GuideTopic::Contracts); });
 }
 
 QString TfrmContratti::settingsPath() const

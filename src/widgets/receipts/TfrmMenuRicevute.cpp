@@ -1,4 +1,5 @@
 #include "widgets/receipts/TfrmMenuRicevute.h"
+#include "widgets/app/GuideLauncher.h"
 
 #include "engine/platform/Platform.h"
 #include "engine/text/TextRules.h"
@@ -91,8 +92,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     guide->setPixmap(Pictures::pixmap(Picture::Guide, 40));
     guide->setAlignment(Qt::AlignCenter);
     guide->setGeometry(kContentWidth - 120, kContentHeight - 64, 48, 48);
-    // The guide window is not part of the program yet.
-    guide->setEnabled(false);
+    connect(guide, &ClickableLabel::clicked, this, [this] { showGuide(this, GuideTopic::Receipts); });
 
     auto *exit = new ClickableLabel(m_content);
     exit->setObjectName(QStringLiteral("imgEsci"));

@@ -1,4 +1,5 @@
 #include "widgets/receipts/TfrmRicevuta.h"
+#include "widgets/app/GuideLauncher.h"
 
 #include "widgets/print/DocumentWindow.h"
 #include "engine/receipts/AmountInWords.h"
@@ -54,6 +55,7 @@ TfrmRicevuta::TfrmRicevuta(QWidget *parent)
     : CardWindow(receiptCardTable(), parent)
 {
     DocumentWindows::provideButtons(*this, PrintedDocument::Receipt);
+    provideAction(QStringLiteral("cmdGuida"), [this] { showGuide(this, GuideTopic::Receipts); });
     buildLogoButton();
     provideAction(QStringLiteral("cmdNumerazione"), [this] {
         TfrmNumerazione numbering(this);

@@ -1,4 +1,6 @@
 #include "widgets/tenants/TfrmConduttori.h"
+#include "widgets/landlords/AttachmentLauncher.h"
+#include "widgets/app/GuideLauncher.h"
 
 #include "widgets/print/DocumentWindow.h"
 #include "widgets/tenants/TenantCard.h"
@@ -7,4 +9,6 @@ TfrmConduttori::TfrmConduttori(QWidget *parent)
     : CardWindow(tenantCardTable(), parent)
 {
     DocumentWindows::provideButtons(*this, PrintedDocument::TenantCard);
+    provideAction(QStringLiteral("cmdGuida"), [this] { showGuide(this, GuideTopic::Tenants); });
+    provideAction(QStringLiteral("cmdNumerazione"), [this] { openAttachments(this, QStringLiteral("conduttori")); });
 }

@@ -73,8 +73,16 @@ void TestYearWindow::showProposesTheCurrentYear()
              QStringLiteral("Archivio ricevute di pagamento:"));
     QCOMPARE(child<QLabel>(m_window, QStringLiteral("titAnnoPreventivi"))->text(), QStringLiteral("Anno:"));
     QCOMPARE(openButton()->text(), QStringLiteral("Apri"));
-    // The guide comes with the guide window.
-    QVERIFY(!child<QWidget>(m_window, QStringLiteral("imgGuida"))->isEnabled());
+    // The guide opens on the receipts' topic, the same as the receipt window's.
+    QString opened;
+    QString title;
+    CardTestTools::onNextModal([&](QWidget *modal) {
+        opened = modal->objectName();
+        title = child<QLabel>(modal, QStringLiteral("lblTitolo"))->text();
+    });
+    QTest::mouseClick(child<QWidget>(m_window, QStringLiteral("imgGuida")), Qt::LeftButton);
+    QCOMPARE(opened, QStringLiteral("frmGuida"));
+    QCOMPARE(title, QStringLiteral("App Emissione Ricevute"));
 }
 
 void TestYearWindow::yearMustHaveFourCharacters_data()

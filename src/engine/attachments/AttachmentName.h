@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The file names that a card keeps for its attachments. A card's record
+// holds only the bare name of a file in the attachments folder, but the
+// archive is an ordinary file that anybody can change: a name read from it
+// may hold a folder part, and must then never lead the program to a file
+// elsewhere on the disk.
+namespace AttachmentName {
+
+// True for a bare file name that stays inside the folder it is looked up
+// in: not empty, not "." or ".." (nor made of dots alone, which Windows
+// reads as the folder itself), without '/', '\\' (a folder part on either
+// system), ':' (a drive, or a stream of another file on Windows) or a
+// character below 32. The name is taken as it is: callers trim it first.
+bool isSafe(const QString &name);
+
+} // namespace AttachmentName
