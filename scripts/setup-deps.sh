@@ -14,6 +14,7 @@ PACKAGES=(
   libxlsxwriter-dev
   pkg-config
   poppler-utils
+  zlib1g-dev
 )
 
 missing=()

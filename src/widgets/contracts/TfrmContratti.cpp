@@ -1,14 +1,17 @@
 #include "widgets/contracts/TfrmContratti.h"
-#include "widgets/app/GuideLauncher.h"
 
-#include "widgets/print/DocumentWindow.h"
+#include "engine/contracts/ContractChecks.h"
+#include "engine/platform/Platform.h"
+#include "engine/settings/IniFile.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
+#include "widgets/app/GuideLauncher.h"
 #include "widgets/contracts/ContractCard.h"
-#include "engine/contracts/ContractChecks.h"
+#include "widgets/contracts/ContractLists.h"
 #include "widgets/contracts/TfrmCalendario.h"
-#include "engine/settings/IniFile.h"
-#include "engine/platform/Platform.h"
+#include "widgets/export/ExportLauncher.h"
+#include "widgets/print/DocumentWindow.h"
+#include "widgets/search/OpenSearch.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -43,6 +46,11 @@ TfrmContratti::TfrmContratti(QWidget *parent)
     : CardWindow(contractCardTable(), parent)
 {
     DocumentWindows::provideButtons(*this, PrintedDocument::Contract);
+    provideAction(QStringLiteral("cmdTrova"), [this] { openSearch(this, SearchArchive::Contracts); });
+    provideAction(QStringLiteral("cmdEsporta"), [this] { openExportWindow(this, ExportArchive::Contratti); });
+    provideAction(QStringLiteral("impLocatore"), [this] { openLandlordImport(this); });
+    provideAction(QStringLiteral("impConduttore"), [this] { openTenantImport(this, QStringLiteral("contratti")); });
+    provideAction(QStringLiteral("cmdNumerazione"), [this] { openNonExpiredContracts(this); });
     provideAction(QStringLiteral("cmdGuida"), [this] { showGuide(this, GuideTopic::Contracts); });
 }
 

@@ -1,16 +1,19 @@
 #include "widgets/receipts/TfrmRicevuta.h"
-#include "widgets/app/GuideLauncher.h"
 
-#include "widgets/print/DocumentWindow.h"
+#include "engine/platform/Platform.h"
 #include "engine/receipts/AmountInWords.h"
 #include "engine/receipts/ReceiptAmount.h"
 #include "engine/settings/IniFile.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
-#include "engine/platform/Platform.h"
+#include "widgets/app/GuideLauncher.h"
+#include "widgets/contracts/ContractLists.h"
+#include "widgets/export/ExportLauncher.h"
+#include "widgets/print/DocumentWindow.h"
 #include "widgets/receipts/ReceiptCard.h"
 #include "widgets/receipts/TfrmLogo.h"
 #include "widgets/receipts/TfrmNumerazione.h"
+#include "widgets/search/OpenSearch.h"
 
 #include <QEvent>
 #include <QFont>
@@ -55,6 +58,9 @@ TfrmRicevuta::TfrmRicevuta(QWidget *parent)
     : CardWindow(receiptCardTable(), parent)
 {
     DocumentWindows::provideButtons(*this, PrintedDocument::Receipt);
+    provideAction(QStringLiteral("cmdTrova"), [this] { openSearch(this, SearchArchive::Receipts); });
+    provideAction(QStringLiteral("cmdEsporta"), [this] { openExportWindow(this, ExportArchive::Ricevute); });
+    provideAction(QStringLiteral("impPagatore"), [this] { openTenantImport(this, QStringLiteral("ricevuta")); });
     provideAction(QStringLiteral("cmdGuida"), [this] { showGuide(this, GuideTopic::Receipts); });
     buildLogoButton();
     provideAction(QStringLiteral("cmdNumerazione"), [this] {

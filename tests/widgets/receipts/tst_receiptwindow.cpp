@@ -70,7 +70,7 @@ private slots:
     void accessFailureBoxKinds();
     void duplicate();
     void payeeLinesKeptAcrossARestartAndAnotherYear();
-    void buttonsWithoutTheirWindowAreDisabled();
+    void toolbarHints();
     void numberingWindowSetsTheNextNumber();
     void logoButtonOpensTheLogoWindow();
 
@@ -600,20 +600,17 @@ void TestReceiptWindow::payeeLinesKeptAcrossARestartAndAnotherYear()
     QCOMPARE(text("Ricevente04"), QStringLiteral("P.IVA 01234567890"));
 }
 
-void TestReceiptWindow::buttonsWithoutTheirWindowAreDisabled()
+void TestReceiptWindow::toolbarHints()
 {
     openOn(archive());
-    // Their hints are in place already.
     auto *find = control<QToolButton>(m_window, QStringLiteral("cmdTrova"));
     CardTestTools::moveMouseOver(find);
     QCOMPARE(m_window->statusText(), QStringLiteral("Trova una ricevuta in archivio."));
-    for (const char *name : {"cmdTrova", "cmdEsporta", "impPagatore"})
-        QVERIFY2(!control(m_window, QLatin1String(name))->isEnabled(), name);
     CardTestTools::moveMouseOver(control(m_window, QStringLiteral("impPagatore")));
     QCOMPARE(m_window->statusText(), QStringLiteral("Importa i dati dall'archivio dei Conduttori."));
-    for (const char *name : {"cmdNuovo", "cmdDuplica", "cmdSalva", "cmdAnteprima", "cmdStampa", "cmdPrimo", "cmdEsci",
-                             "cmdNumerazione", "cmdLogo", "cmdGuida"})
-        QVERIFY2(control(m_window, QLatin1String(name))->isEnabled(), name);
+    CardTestTools::moveMouseOver(control(m_window, QStringLiteral("cmdNumerazione")));
+    QCOMPARE(m_window->statusText(),
+             QStringLiteral("Imposta il numero iniziale per la numerazione automatica delle ricevute."));
 }
 
 void TestReceiptWindow::numberingWindowSetsTheNextNumber()

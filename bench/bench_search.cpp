@@ -1,0 +1,361 @@
+// Times the list windows over large archives, against reading the archive
+// file once from the page cache:
+//   - Cerca with no criteria in the landlord search window over 100,000
+//     landlords (about 348 MB), from the click until the results panel and
+//     its count are shown;
+//   - the non-expired contracts list over 100,000 contracts, from showing
+//     the window until its list is filled.
+// It also reports the memory the lines take against the size of their
+// text, and the longest time the window went without answering.
+//   bench_search [folder]   (default: a temporary folder, removed after)
+#include "engine/archive/RecordLayouts.h"
+#include "engine/lists/ArchiveScanner.h"
+#include "engine/lists/NonExpiredFilter.h"
+#include "engine/lists/SummaryLineBuilder.h"
+#include "engine/lists/SummaryLineModel.h"
+#include "engine/lists/SummaryLines.h"
+#include "engine/lists/SummaryListing.h"
+#include "engine/platform/Platform.h"
+#include "widgets/contracts/TfrmSospesi.h"
+#include "widgets/search/SearchWindows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kRecords = 100000;
+// Runs of each measure: the figures are the median and the best.
+constexpr int kRuns = 7;
+
+// A platform that shows nothing: a message would stop the clock.
+class SilentPlatform : public Platform
+{
+public:
+    explicit SilentPlatform(QString folder) : m_folder(std::move(folder)) {}
+    void showMessage(MessageKind, const QString &) override { ++messages; }
+    bool askYesNo(const QString &) override { return false; }
+    QString chooseFileToOpen(const QString &, const QString &, const QString &) override { return {}; }
+    QString chooseFileToSave(const QString &, const QString &, const QString &) override { return {}; }
+    void shellOpen(const QString &) override {}
+    QDate today() override { return QDate(2026, 12, 9); }
+    QDateTime now() override { return QDateTime(today(), QTime(10, 0)); }
+    QString programFolder() override { return m_folder; }
+    int messages = 0;
+
+private:
+    QString m_folder;
+};
+
+const QStringList kSurnames = {"ROSSI", "BIANCHI", "VERDI", "ESPOSITO", "ROMANO", "COLOMBO", "RICCI",
+                               "MARINO", "GRECO", "BRUNO", "GALLO", "CONTI", "DE LUCA", "COSTA",
+                               "GIORDANO", "MANCINI", "RIZZO", "LOMBARDI", "MORETTI", "BARBIERI"};
+const QStringList kNames = {"MARIO", "ANNA", "GIUSEPPE", "MARIA", "LUCA", "GIULIA", "PAOLO",
+                            "FRANCESCA", "NICOLÒ", "CHIARA", "ANDREA", "SARA"};
+const QStringList kTowns = {"Perugia", "Assisi", "Città di Castello", "Foligno", "Spoleto", "Todi",
+                            "Gubbio", "Orvieto", "Spello", "Castiglione del Lago"};
+const QStringList kKinds = {"Appartamento", "Villa", "Monolocale", "Casale", "Attico"};
+
+bool writeRecords(const QString &path, const RecordLayout &layout, const std::function<void(int, QStringList &)> &fill)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QStringList texts;
+    for (int i = 0; i < layout.fieldCount(); ++i)
+        texts.append(QStringLiteral("%1 valore di prova").arg(layout.name(i)));
+    QByteArray chunk;
+    for (int k = 1; k <= kRecords; ++k) {
+        fill(k, texts);
+        chunk += layout.encode(texts);
+        if (chunk.size() > (1 << 20) || k == kRecords) {
+            if (file.write(chunk) != chunk.size())
+                return false;
+            chunk.clear();
+        }
+    }
+    return true;
+}
+
+void fillLandlord(int k, QStringList &texts)
+{
+    const RecordLayout &layout = RecordLayouts::locatore();
+    const auto set = [&](const char *field, const QString &text) { texts[layout.indexOf(QString::fromLatin1(field))] = text; };
+    set("Locatore", kSurnames.at(k % kSurnames.size()) + QLatin1Char(' ') + kNames.at(k / 7 % kNames.size())
+                        + QStringLiteral(" %1").arg(k));
+    set("RecapitoLoc", QStringLiteral("075 %1").arg(5000000 + k));
+    set("TipoImm", kKinds.at(k % kKinds.size()));
+    set("ComuneImm", kTowns.at(k / 3 % kTowns.size()));
+    set("ViaImm", QStringLiteral("Via Garibaldi %1").arg(k % 200));
+    set("Posti", QString::number(2 + k % 6));
+}
+
+void fillContract(int k, QStringList &texts)
+{
+    const RecordLayout &layout = RecordLayouts::contratto();
+    const auto set = [&](const char *field, const QString &text) { texts[layout.indexOf(QString::fromLatin1(field))] = text; };
+    const QDate start = QDate(2025, 1, 1).addDays(k % 900);
+    const int days = 1 + k % 29;
+    set("Conduttore", kSurnames.at(k % kSurnames.size()) + QLatin1Char(' ') + kNames.at(k / 5 % kNames.size()));
+    set("DurataCon", QString::number(days));
+    set("InizioCon", start.toString(QStringLiteral("dd/MM/yyyy")));
+    set("FineCon", start.addDays(days).toString(QStringLiteral("dd/MM/yyyy")));
+    set("ComuneImm", kTowns.at(k / 3 % kTowns.size()));
+    set("ViaImm", QStringLiteral("Via Mazzini %1").arg(k % 150));
+    set("ImpCanone", QStringLiteral("%1,00").arg(300 + k % 900));
+}
+
+// Kilobytes from /proc/self/status.
+qint64 statusKb(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(int(qstrlen(key))).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+// Starts a new peak of the resident memory; false where the system does
+// not allow it.
+bool resetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
+// The plain read the lists are measured against: the whole file, in blocks
+// of the lists' size, into one buffer touched beforehand.
+double readOnce(const QString &path)
+{
+    static QByteArray block(int(ArchiveScanner::kDefaultBlockBytes), '\0');
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return -1;
+    QElapsedTimer timer;
+    timer.start();
+    while (file.read(block.data(), block.size()) > 0) {
+    }
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double median(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+double best(const std::vector<double> &samples)
+{
+    return *std::min_element(samples.begin(), samples.end());
+}
+
+// The longest wait between two turns of the event loop while `work` runs.
+class AnswerWatch
+{
+public:
+    AnswerWatch()
+    {
+        m_tick.setInterval(5);
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, m_sinceTick.nsecsElapsed() / 1e6);
+            m_sinceTick.restart();
+        });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_sinceTick.start();
+        m_tick.start();
+    }
+    double stop()
+    {
+        m_tick.stop();
+        return std::max(m_longest, m_sinceTick.nsecsElapsed() / 1e6);
+    }
+
+private:
+    QTimer m_tick;
+    QElapsedTimer m_sinceTick;
+    double m_longest = 0;
+};
+
+struct Measure
+{
+    std::vector<double> times;
+    double longestWait = 0;
+    qint64 peakKb = 0;
+    qint64 keptKb = 0;
+    qint64 lines = 0;
+    qint64 characters = 0;
+    qint64 linesBytes = 0;
+};
+
+void report(const char *what, const Measure &measure, const std::vector<double> &reads, bool peakKnown)
+{
+    const double textMb = measure.characters * 2 / 1048576.0;
+    std::printf("%s\n", what);
+    std::printf("  lines %lld, text %.1f MB (%lld characters as UTF-16)\n", (long long)measure.lines, textMb,
+                (long long)measure.characters);
+    std::printf("  time: median %.0f ms = %.2f x the median read of the file (%.0f ms); "
+                "best %.0f ms = %.2f x the best read (%.0f ms)\n",
+                median(measure.times), median(measure.times) / median(reads), median(reads), best(measure.times),
+                best(measure.times) / best(reads), best(reads));
+    std::printf("  longest wait of the window %.0f ms\n", measure.longestWait);
+    std::printf("  lines held %.1f MB = %.2f x their text\n", measure.linesBytes / 1048576.0,
+                measure.linesBytes / 1048576.0 / textMb);
+    std::printf("  memory kept %.1f MB = %.2f x the text; peak %s%.1f MB = %.2f x the text\n",
+                measure.keptKb / 1024.0, measure.keptKb / 1024.0 / textMb, peakKnown ? "" : "(since start) ",
+                measure.peakKb / 1024.0, measure.peakKb / 1024.0 / textMb);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir temporary;
+    const QString folder = argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + QLatin1Char('/')
+                                    : temporary.path() + QLatin1Char('/');
+    SilentPlatform silent(folder);
+    setPlatform(&silent);
+
+    const QString landlords = folder + RecordLayouts::locatore().archiveName();
+    const QString contracts = folder + RecordLayouts::contratto().archiveName();
+    if (!writeRecords(landlords, RecordLayouts::locatore(), fillLandlord)
+        || !writeRecords(contracts, RecordLayouts::contratto(), fillContract)) {
+        std::fprintf(stderr, "cannot write the archives in %s\n", qPrintable(folder));
+        return 1;
+    }
+    std::printf("landlords %.1f MB, contracts %.1f MB, %d records each\n", QFile(landlords).size() / 1048576.0,
+                QFile(contracts).size() / 1048576.0, kRecords);
+
+    // Warm the page cache, then time plain reads.
+    readOnce(landlords);
+    readOnce(contracts);
+    std::vector<double> landlordReads;
+    std::vector<double> contractReads;
+    for (int i = 0; i < kRuns; ++i) {
+        landlordReads.push_back(readOnce(landlords));
+        contractReads.push_back(readOnce(contracts));
+    }
+
+    // The engine alone: read, build, sort.
+    {
+        std::vector<double> times;
+        for (int i = 0; i < kRuns; ++i) {
+            const SummaryLineBuilder builder(SummaryLayouts::landlords(), RecordLayouts::locatore());
+            SummaryLines lines;
+            QElapsedTimer timer;
+            timer.start();
+            SummaryListing::list(ArchiveScanner(landlords, RecordLayouts::locatore().recordSize()), builder, {}, lines);
+            const double listed = timer.nsecsElapsed() / 1e6;
+            lines.sort();
+            times.push_back(timer.nsecsElapsed() / 1e6);
+            if (i == 0)
+                std::printf("engine, landlords: read and build %.0f ms, with the sort %.0f ms\n", listed, times.back());
+        }
+        std::printf("engine, landlords: median %.0f ms = %.2f x reading the file once; best %.0f ms = %.2f x\n\n",
+                    median(times), median(times) / median(landlordReads), best(times),
+                    best(times) / best(landlordReads));
+    }
+
+    {
+        std::vector<double> times;
+        for (int i = 0; i < kRuns; ++i) {
+            const SummaryLineBuilder builder(SummaryLayouts::contracts(), RecordLayouts::contratto());
+            SummaryLines lines;
+            QElapsedTimer timer;
+            timer.start();
+            SummaryListing::list(ArchiveScanner(contracts, RecordLayouts::contratto().recordSize()), builder,
+                                 NonExpiredFilter(RecordLayouts::contratto(), silent.today()), lines);
+            lines.sort();
+            times.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        std::printf("engine, non-expired contracts: median %.0f ms = %.2f x reading the file once; best %.0f ms = "
+                    "%.2f x\n\n",
+                    median(times), median(times) / median(contractReads), best(times),
+                    best(times) / best(contractReads));
+    }
+
+    AnswerWatch watch;
+    QWidget owner;
+    bool peakKnown = true;
+
+    // Cerca with no criteria: a new window each time, as the program does.
+    Measure search;
+    for (int i = 0; i < kRuns; ++i) {
+        TfrmTrovaLocatori window(&owner);
+        window.show();
+        QCoreApplication::processEvents();
+        auto *cerca = window.findChild<QPushButton *>(QStringLiteral("btnCerca"));
+        const qint64 before = statusKb("VmRSS:");
+        peakKnown = resetPeak() && peakKnown;
+        watch.start();
+        QElapsedTimer timer;
+        timer.start();
+        cerca->click();
+        search.times.push_back(timer.nsecsElapsed() / 1e6);
+        const double waited = watch.stop();
+        if (i == 0) {
+            search.longestWait = waited;
+            search.peakKb = statusKb("VmHWM:") - before;
+            search.keptKb = statusKb("VmRSS:") - before;
+            search.lines = window.model().lines().size();
+            search.characters = window.model().lines().characterCount();
+            search.linesBytes = window.model().lines().memoryBytes();
+            std::printf("count label: %s\n", qPrintable(window.findChild<QLabel *>(QStringLiteral("lblTrovate"))->text()));
+        }
+        window.reject();
+    }
+    report("Cerca with no criteria, 100,000 landlords:", search, landlordReads, peakKnown);
+
+    // The non-expired contracts, listed when the window is shown.
+    Measure nonExpired;
+    for (int i = 0; i < kRuns; ++i) {
+        TfrmSospesi window(&owner);
+        const qint64 before = statusKb("VmRSS:");
+        peakKnown = resetPeak() && peakKnown;
+        watch.start();
+        QElapsedTimer timer;
+        timer.start();
+        window.show();
+        while (!window.isFilled())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        nonExpired.times.push_back(timer.nsecsElapsed() / 1e6);
+        const double waited = watch.stop();
+        if (i == 0) {
+            nonExpired.longestWait = waited;
+            nonExpired.peakKb = statusKb("VmHWM:") - before;
+            nonExpired.keptKb = statusKb("VmRSS:") - before;
+            nonExpired.lines = window.model().lines().size();
+            nonExpired.characters = window.model().lines().characterCount();
+            nonExpired.linesBytes = window.model().lines().memoryBytes();
+        }
+        window.reject();
+    }
+    std::printf("\n");
+    report("Non-expired contracts, 100,000 contracts:", nonExpired, contractReads, peakKnown);
+
+    if (silent.messages)
+        std::printf("\nmessages shown: %d\n", silent.messages);
+    QFile::remove(landlords);
+    QFile::remove(contracts);
+    setPlatform(nullptr);
+    return 0;
+}

@@ -1,0 +1,194 @@
+#include "engine/export/XlsxExport.h"
+
+#include "engine/export/ExportRows.h"
+#include "engine/export/ExportTables.h"
+#include "engine/export/ReplacingFile.h"
+#include "engine/export/WorksheetCheck.h"
+#include "engine/export/ZipReader.h"
+#include "engine/text/Cp1252.h"
+
+#include <QFileInfo>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qsizetype ProgressRows = 2000;
+
+bool isHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// Spreadsheet programs read "_xHHHH_" in a cell as the character HHHH (the
+// library writes control characters so); a text that holds those seven
+// characters itself keeps them by its '_' being written as "_x005F_".
+void protectEscapeLookalikes(QByteArray &utf8)
+{
+    for (qsizetype at = utf8.indexOf("_x"); at >= 0; at = utf8.indexOf("_x", at + 1)) {
+        if (at + 6 < utf8.size() && utf8[at + 6] == '_' && isHexDigit(utf8[at + 2])
+            && isHexDigit(utf8[at + 3]) && isHexDigit(utf8[at + 4]) && isHexDigit(utf8[at + 5])) {
+            utf8.insert(at + 1, "x005F_");
+            at += 6;
+        }
+    }
+}
+
+// A cell's text as the UTF-8 the library takes, in `out` (reused from cell
+// to cell, NUL-terminated). Plain ASCII, the common case, is copied as it is.
+const char *utf8Cell(QByteArrayView cp1252, QByteArray &out)
+{
+    const bool ascii = std::all_of(cp1252.begin(), cp1252.end(),
+                                   [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+    if (ascii) {
+        out.resize(cp1252.size());
+        std::copy(cp1252.begin(), cp1252.end(), out.begin());
+    } else {
+        out = Cp1252::decode(cp1252.data(), cp1252.size()).toUtf8();
+    }
+    protectEscapeLookalikes(out);
+    return out.constData();
+}
+
+// Every library call says whether it worked; the first failure is kept.
+class Workbook
+{
+public:
+    Workbook(const QByteArray &path, const QByteArray &scratchFolder)
+        : m_scratchFolder(scratchFolder)
+    {
+        lxw_workbook_options options{};
+        // Rows go to a scratch file as they are written instead of staying
+        // in memory; they must then come in order, which they do.
+        options.constant_memory = LXW_TRUE;
+        options.tmpdir = m_scratchFolder.data();
+        m_workbook = workbook_new_opt(path.constData(), &options);
+        m_ok = m_workbook != nullptr;
+    }
+    ~Workbook() { close(); }
+    Workbook(const Workbook &) = delete;
+    Workbook &operator=(const Workbook &) = delete;
+
+    lxw_workbook *get() const { return m_workbook; }
+    bool ok() const { return m_ok; }
+    void check(lxw_error result) { m_ok = m_ok && result == LXW_NO_ERROR; }
+    void check(const void *created) { m_ok = m_ok && created != nullptr; }
+    // Writes the file; the library frees the workbook whatever happens.
+    bool close()
+    {
+        if (m_workbook) {
+            check(workbook_close(m_workbook));
+            m_workbook = nullptr;
+        }
+        return m_ok;
+    }
+
+private:
+    QByteArray m_scratchFolder;
+    lxw_workbook *m_workbook = nullptr;
+    bool m_ok = false;
+};
+
+void writeSheet(Workbook &workbook, const ExportDefinition &definition, const ExportRows &rows,
+                const ExportProgress &progress)
+{
+    if (!workbook.ok())
+        return;
+    lxw_worksheet *sheet = workbook_add_worksheet(workbook.get(), definition.worksheet);
+    workbook.check(sheet);
+    lxw_format *text = workbook_add_format(workbook.get());
+    lxw_format *header = workbook_add_format(workbook.get());
+    workbook.check(text);
+    workbook.check(header);
+    if (!workbook.ok())
+        return;
+    // "@": text, also for what the user types into the sheet later.
+    format_set_num_format(text, "@");
+    format_set_num_format(header, "@");
+    format_set_bold(header);
+
+    const int columns = definition.columnCount();
+    const qsizetype total = rows.rowCount();
+    for (int column = 0; column < columns; ++column) {
+        const auto c = static_cast<lxw_col_t>(column);
+        workbook.check(worksheet_set_column_pixels(sheet, c, c, definition.columns[column].width, text));
+    }
+    worksheet_freeze_panes(sheet, 1, 0);
+    workbook.check(worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(total),
+                                        static_cast<lxw_col_t>(columns - 1)));
+    for (int column = 0; column < columns; ++column) {
+        workbook.check(worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(column),
+                                              definition.columns[column].header, header));
+    }
+
+    if (progress)
+        progress(0, total);
+    QByteArray utf8;
+    for (qsizetype row = 0; row < total && workbook.ok(); ++row) {
+        const auto r = static_cast<lxw_row_t>(row + 1);
+        for (int column = 0; column < columns; ++column) {
+            workbook.check(worksheet_write_string(sheet, r, static_cast<lxw_col_t>(column),
+                                                  utf8Cell(rows.cell(row, column), utf8), text));
+        }
+        if (progress && (row + 1) % ProgressRows == 0)
+            progress(row + 1, total);
+    }
+}
+
+// libxlsxwriter can report success after the disk refused part of what it
+// wrote, into the file or into its scratch file of rows: the workbook is
+// trusted only once read back whole, its sheet row by row.
+bool isCompleteWorkbook(const QString &path, const ExportRows &rows)
+{
+    ZipReader zip(path);
+    if (!zip.open())
+        return false;
+    const QStringList parts = XlsxExport::requiredParts();
+    if (!std::all_of(parts.cbegin(), parts.cend(), [&zip](const QString &part) { return zip.contains(part); }))
+        return false;
+    const QString sheetPart = QStringLiteral("xl/worksheets/sheet1.xml");
+    // The header row and the data rows.
+    WorksheetCheck sheet(rows.rowCount() + 1, rows.columnCount());
+    const QStringList names = zip.names();
+    for (const QString &name : names) {
+        const bool read = name == sheetPart
+            ? zip.read(name, [&sheet](const char *data, qsizetype size) { sheet.feed(data, size); })
+            : zip.read(name, [](const char *, qsizetype) {});
+        if (!read)
+            return false;
+    }
+    return sheet.isComplete();
+}
+
+} // namespace
+
+namespace XlsxExport {
+
+QStringList requiredParts()
+{
+    return {QStringLiteral("[Content_Types].xml"), QStringLiteral("_rels/.rels"),
+            QStringLiteral("xl/workbook.xml"), QStringLiteral("xl/_rels/workbook.xml.rels"),
+            QStringLiteral("xl/styles.xml"), QStringLiteral("xl/worksheets/sheet1.xml")};
+}
+
+bool write(const QString &path, const ExportDefinition &definition, const ExportRows &rows,
+           const ExportProgress &progress)
+{
+    ReplacingFile file(path);
+    if (!file.create())
+        return false;
+    // The scratch files go beside the export, on the disk that must hold it
+    // anyway, rather than in a temporary folder that may live in memory.
+    Workbook workbook(QFile::encodeName(file.temporaryPath()),
+                      QFile::encodeName(QFileInfo(path).absolutePath()));
+    writeSheet(workbook, definition, rows, progress);
+    if (!workbook.close() || !isCompleteWorkbook(file.temporaryPath(), rows) || !file.commit())
+        return false;
+    if (progress)
+        progress(rows.rowCount(), rows.rowCount());
+    return true;
+}
+
+} // namespace XlsxExport

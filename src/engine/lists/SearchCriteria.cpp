@@ -1,0 +1,38 @@
+#include "engine/lists/SearchCriteria.h"
+
+#include "engine/archive/RecordLayout.h"
+#include "engine/lists/AsciiFold.h"
+#include "engine/text/Cp1252.h"
+#include "engine/text/TextRules.h"
+
+#include <algorithm>
+
+SearchCriteria::SearchCriteria(const RecordLayout &layout,
+                               const std::vector<std::pair<QString, QString>> &criteria)
+{
+    for (const auto &[fieldName, typed] : criteria) {
+        if (!TextRules::trimmed(typed).isEmpty())
+            ++m_given;
+        // An empty criterion occurs nowhere: no need to look.
+        if (typed.isEmpty())
+            continue;
+        const int index = layout.indexOf(fieldName);
+        Q_ASSERT_X(index >= 0, "SearchCriteria", "a criterion names a field the record lacks");
+        m_criteria.push_back({layout.offset(index), layout.capacity(index), TextRules::lowerAscii(typed)});
+    }
+}
+
+int SearchCriteria::hitCount(const char *record) const
+{
+    int hits = 0;
+    for (const Criterion &criterion : m_criteria) {
+        const char *field = record + criterion.offset;
+        const int length = std::min<int>(static_cast<unsigned char>(field[0]), criterion.capacity);
+        // A criterion longer than the field cannot occur in it.
+        if (criterion.folded.size() > length)
+            continue;
+        if (AsciiFold::contains(Cp1252::decode(field + 1, length), criterion.folded))
+            ++hits;
+    }
+    return hits;
+}

@@ -1,0 +1,70 @@
+#include "engine/lists/SummaryListing.h"
+
+#include "engine/lists/SummaryLineBuilder.h"
+#include "engine/lists/SummaryLines.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The program's trim (every character of code 32 or less off both ends),
+// without a copy.
+QStringView trimmedView(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 32)
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+} // namespace
+
+namespace SummaryListing {
+
+ArchiveScanner::Outcome list(const ArchiveScanner &archive, const SummaryLineBuilder &builder,
+                             const RecordFilter &filter, SummaryLines &lines,
+                             const ArchiveScanner::Progress &progress)
+{
+    // Room for every record's longest line: pages never written are never
+    // taken from the system, and the list never moves while it grows.
+    const qint64 records = QFileInfo(archive.path()).size() / archive.recordSize();
+    lines.reserve(lines.size() + records, lines.characterCount() + records * builder.maximumLength());
+    const ArchiveScanner::Outcome outcome = archive.scan(
+        [&](qint64, const char *record) {
+            switch (filter ? filter(record) : Verdict::List) {
+            case Verdict::List:
+                lines.append(builder, record);
+                break;
+            case Verdict::Skip:
+                break;
+            case Verdict::StopListing:
+                return ArchiveScanner::Step::Stop;
+            }
+            return ArchiveScanner::Step::Continue;
+        },
+        progress);
+    lines.squeeze();
+    return outcome;
+}
+
+TraceResult traceBack(const ArchiveScanner &archive, const SummaryLineBuilder &builder,
+                      const QString &chosen, const ArchiveScanner::Progress &progress)
+{
+    TraceResult result;
+    const QStringView wanted = trimmedView(chosen);
+    std::vector<char16_t> line(static_cast<std::size_t>(builder.maximumLength()));
+    result.outcome = archive.scan(
+        [&](qint64 k, const char *record) {
+            const qsizetype length = builder.writeLine(record, line.data());
+            if (trimmedView(QStringView(line.data(), length)) == wanted)
+                result.records.push_back({k, QByteArray(record, archive.recordSize())});
+            return ArchiveScanner::Step::Continue;
+        },
+        progress);
+    return result;
+}
+
+} // namespace SummaryListing
