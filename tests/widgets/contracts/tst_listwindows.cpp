@@ -158,8 +158,8 @@ void TestListWindows::windows()
     QCOMPARE(control<QLabel>(window.get(), QStringLiteral("lblRigo03"))->text(), hint);
     QCOMPARE(control<QPushButton>(window.get(), QStringLiteral("btnTrova"))->text(), QStringLiteral("Trova"));
     QCOMPARE(control<QPushButton>(window.get(), QStringLiteral("btnChiudi"))->text(), QStringLiteral("Chiudi"));
-    QVERIFY(!control<QPushButton>(window.get(), QStringLiteral("btnStampa"))->isEnabled());
-    QVERIFY(!control<QPushButton>(window.get(), QStringLiteral("btnAnteprima"))->isEnabled());
+    QVERIFY(control<QPushButton>(window.get(), QStringLiteral("btnStampa"))->isEnabled());
+    QVERIFY(control<QPushButton>(window.get(), QStringLiteral("btnAnteprima"))->isEnabled());
     QVERIFY(control<QListView>(window.get(), QStringLiteral("lstRecords")));
     QVERIFY(control<QLabel>(window.get(), QStringLiteral("imgLogo")));
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblMemory")) != nullptr, callerTag);
