@@ -1,5 +1,6 @@
 #include "engine/lists/SummaryListing.h"
 
+#include "engine/text/TextRules.h"
 #include "engine/lists/SummaryLineBuilder.h"
 #include "engine/lists/SummaryLines.h"
 
@@ -7,18 +8,7 @@
 
 namespace {
 
-// The program's trim (every character of code 32 or less off both ends),
-// without a copy.
-QStringView trimmedView(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 32)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 32)
-        --end;
-    return text.sliced(begin, end - begin);
-}
+using TextRules::trimmedView;
 
 } // namespace
 

@@ -2,7 +2,7 @@
 
 namespace TextRules {
 
-QString trimmed(const QString &text)
+QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -10,7 +10,14 @@ QString trimmed(const QString &text)
         ++begin;
     while (end > begin && text.at(end - 1).unicode() <= 32)
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
+}
+
+QString trimmed(const QString &text)
+{
+    const QStringView kept = trimmedView(text);
+    // A text with nothing to remove is shared, not copied.
+    return kept.size() == text.size() ? text : kept.toString();
 }
 
 QString upperAscii(const QString &text)

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // The program's own text rules, shared by every archive, window and file.
 namespace TextRules {
 
 // Removes every character whose code is 32 or less from both ends.
 QString trimmed(const QString &text);
+// The same, as a view into `text` (no copy).
+QStringView trimmedView(QStringView text);
 
 // Turns only the letters a to z into A to Z; accented letters stay as typed.
 QString upperAscii(const QString &text);
