@@ -59,12 +59,12 @@ QString resolve(const QString &designed)
     return resolve(designed, systemFamilies());
 }
 
-QFont font(const FontSpec &spec)
+QFont font(const TextFont &look)
 {
-    QFont result(resolve(spec.family));
-    result.setPointSizeF(spec.pointSize);
-    result.setBold(spec.bold);
-    result.setItalic(spec.italic);
+    QFont result(resolve(look.family));
+    result.setPointSizeF(look.pointSize);
+    result.setBold(look.bold);
+    result.setItalic(look.italic);
     result.setHintingPreference(QFont::PreferNoHinting);
     return result;
 }

@@ -22,6 +22,6 @@ QString resolve(const QString &designed);
 
 // The font to draw a text box with: resolved family, size in points, no
 // hinting so that widths measured on any device agree with the PDF.
-QFont font(const FontSpec &spec);
+QFont font(const TextFont &look);
 
 } // namespace Report::FontFamilies

@@ -32,13 +32,13 @@ struct BoxMm
     bool operator==(const BoxMm &) const = default;
 };
 
-struct FontSpec
+struct TextFont
 {
     QString family{};  // as designed; FontFamilies picks an installed stand-in
     double pointSize = 10.0;
     bool bold = false;
     bool italic = false;
-    bool operator==(const FontSpec &) const = default;
+    bool operator==(const TextFont &) const = default;
 };
 
 enum class Alignment { Left, Centre, Right };
@@ -47,7 +47,7 @@ struct TextBox
 {
     QString name{};
     BoxMm box{};
-    FontSpec font{};
+    TextFont font{};
     Alignment alignment = Alignment::Left;
     bool verticallyCentred = false;
     // Without word wrap every line stays one line and is cut at the box's

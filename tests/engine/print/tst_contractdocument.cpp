@@ -123,11 +123,11 @@ void TestContractDocument::templateIsTheContracts()
         QCOMPARE(found->fill, beige);
         QVERIFY(found->verticallyCentred);
         QVERIFY(!found->wordWrap);
-        QCOMPARE(found->font, (FontSpec{QStringLiteral("Arial"), 11.0}));
+        QCOMPARE(found->font, (TextFont{QStringLiteral("Arial"), 11.0}));
     }
     QVERIFY(!pageTemplate.textBox(QStringLiteral("Memo15"))->fill.isValid());
     QCOMPARE(pageTemplate.textBox(QStringLiteral("txtData"))->font,
-             (FontSpec{QStringLiteral("Arial"), 11.0, true}));
+             (TextFont{QStringLiteral("Arial"), 11.0, true}));
     QVERIFY(!pageTemplate.textBox(QStringLiteral("txtPattuizioni")));
 }
 

@@ -65,7 +65,7 @@ void TestSummaryReport::templateIsTheSummarys()
              QStringLiteral("Stampa eseguita in data [DATE]"));
     const TextBox *lines = pageTemplate.textBox(QStringLiteral("txtRiepilogo"));
     QVERIFY(lines);
-    QCOMPARE(lines->font, (FontSpec{QStringLiteral("Courier New"), 8.0}));
+    QCOMPARE(lines->font, (TextFont{QStringLiteral("Courier New"), 8.0}));
     QVERIFY(!lines->wordWrap);
     QVERIFY(!lines->fill.isValid());
     QCOMPARE(pageTemplate.band(QStringLiteral("ReportTitle"))->kind, BandKind::Title);
