@@ -2,6 +2,7 @@
 // one of 10 records. Records are reached by position, so both must cost the
 // same, well under 10 ms an operation.
 //   bench_archive [folder]   (default: a temporary folder, removed after)
+#include "BenchArchives.h"
 #include "engine/archive/ArchiveFile.h"
 #include "engine/archive/CardOperations.h"
 #include "engine/archive/RecordLayouts.h"
@@ -56,24 +57,9 @@ public:
 
 bool writeArchive(const QString &path, int records)
 {
-    const RecordLayout &layout = RecordLayouts::locatore();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QStringList texts;
-    for (int i = 0; i < layout.fieldCount(); ++i)
-        texts.append(QStringLiteral("%1 valore di prova").arg(layout.name(i)));
-    QByteArray chunk;
-    for (int k = 1; k <= records; ++k) {
+    return writeGeneratedArchive(path, RecordLayouts::locatore(), records, [](int k, QStringList &texts) {
         texts[0] = QStringLiteral("LOCATORE %1").arg(k);
-        chunk += layout.encode(texts);
-        if (chunk.size() > (8 << 20) || k == records) {
-            if (file.write(chunk) != chunk.size())
-                return false;
-            chunk.clear();
-        }
-    }
-    return true;
+    });
 }
 
 struct Timing

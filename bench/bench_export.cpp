@@ -4,6 +4,7 @@
 // and the engine's reader on its own. Prints each step's time, the size of
 // each file and the peak memory of the process after each step.
 //   bench_export [folder] [records]   (default: a temporary folder, 100000)
+#include "BenchArchives.h"
 #include "engine/archive/RecordLayouts.h"
 #include "engine/export/ExportReader.h"
 #include "engine/export/ExportRows.h"
@@ -52,24 +53,11 @@ private:
 bool writeArchive(const QString &path, int records)
 {
     const RecordLayout &layout = RecordLayouts::locatore();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QStringList texts;
-    for (int i = 0; i < layout.fieldCount(); ++i)
-        texts.append(QStringLiteral("%1 valore di prova").arg(layout.name(i)));
-    QByteArray chunk;
-    for (int k = 1; k <= records; ++k) {
+    const int postcode = layout.indexOf(QStringLiteral("CapImm"));
+    return writeGeneratedArchive(path, layout, records, [postcode](int k, QStringList &texts) {
         texts[0] = QStringLiteral("LOCATORE %1").arg(k);
-        texts[layout.indexOf(QStringLiteral("CapImm"))] = QStringLiteral("%1").arg(k % 100000, 5, 10, QLatin1Char('0'));
-        chunk += layout.encode(texts);
-        if (chunk.size() > (8 << 20) || k == records) {
-            if (file.write(chunk) != chunk.size())
-                return false;
-            chunk.clear();
-        }
-    }
-    return true;
+        texts[postcode] = QStringLiteral("%1").arg(k % 100000, 5, 10, QLatin1Char('0'));
+    });
 }
 
 long peakMegabytes()

@@ -8,6 +8,7 @@
 // It also reports the memory the lines take against the size of their
 // text, and the longest time the window went without answering.
 //   bench_search [folder]   (default: a temporary folder, removed after)
+#include "BenchArchives.h"
 #include "engine/archive/RecordLayouts.h"
 #include "engine/lists/ArchiveScanner.h"
 #include "engine/lists/NonExpiredFilter.h"
@@ -69,23 +70,7 @@ const QStringList kKinds = {"Appartamento", "Villa", "Monolocale", "Casale", "At
 
 bool writeRecords(const QString &path, const RecordLayout &layout, const std::function<void(int, QStringList &)> &fill)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QStringList texts;
-    for (int i = 0; i < layout.fieldCount(); ++i)
-        texts.append(QStringLiteral("%1 valore di prova").arg(layout.name(i)));
-    QByteArray chunk;
-    for (int k = 1; k <= kRecords; ++k) {
-        fill(k, texts);
-        chunk += layout.encode(texts);
-        if (chunk.size() > (1 << 20) || k == kRecords) {
-            if (file.write(chunk) != chunk.size())
-                return false;
-            chunk.clear();
-        }
-    }
-    return true;
+    return writeGeneratedArchive(path, layout, kRecords, fill);
 }
 
 void fillLandlord(int k, QStringList &texts)
