@@ -125,6 +125,8 @@ public:
     void add(Band band)
     {
         replaceDate(band.elements, m_date);
+        if (band.startsSheet && m_y > tolerance)
+            startPage();
         for (;;) {
             const double space = m_areaHeight - m_y;
             if (band.heightMm <= space + tolerance) {

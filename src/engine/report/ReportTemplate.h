@@ -116,6 +116,9 @@ struct Band
     double widthMm = 0.0;
     double heightMm = 0.0;
     QList<Element> elements{};
+    // Begins at the top of a new sheet, unless nothing stands on the
+    // current one yet: a chapter of a long document.
+    bool startsSheet = false;
 };
 
 struct PageTemplate

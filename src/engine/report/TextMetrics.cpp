@@ -55,4 +55,35 @@ QString fittingPrefix(const QString &text, const QFontMetricsF &metrics, qreal w
     return text.left(fits);
 }
 
+QStringList wrappedLines(const QString &text, const TextFont &font, double widthMm)
+{
+    const QFontMetricsF metrics(FontFamilies::font(font), &referenceDevice());
+    const qreal width = Units::mmToDots(widthMm, referenceDevice().logicalDpiX());
+    QStringList lines;
+    QString line;
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString word : words) {
+        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (metrics.horizontalAdvance(candidate) <= width) {
+            line = candidate;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines.append(line);
+        line.clear();
+        // A word wider than the box (a long address) goes over several lines.
+        while (metrics.horizontalAdvance(word) > width) {
+            QString piece = fittingPrefix(word, metrics, width);
+            if (piece.isEmpty())
+                piece = word.left(word.front().isHighSurrogate() ? 2 : 1);
+            lines.append(piece);
+            word = word.mid(piece.size());
+        }
+        line = word;
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
 } // namespace Report::TextMetrics

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QString>
+#include <QStringList>
 
 namespace Report::TextMetrics {
 
@@ -17,5 +18,11 @@ double linePitchMm(const TextBox &box);
 // metrics' units). Characters are kept whole, so that a PDF reader finds no
 // hidden text past the edge of the box.
 QString fittingPrefix(const QString &text, const QFontMetricsF &metrics, qreal width);
+
+// `text` broken into lines no wider than `widthMm` in `font`, between
+// words: a paragraph for a box that the layout may split over sheets line
+// by line. A word longer than a whole line is broken inside, so nothing is
+// ever lost at the box's edge. Runs of spaces where a line breaks go.
+QStringList wrappedLines(const QString &text, const TextFont &font, double widthMm);
 
 } // namespace Report::TextMetrics

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/app/GuideTopics.h"
+#include "engine/guide/GuideTopics.h"
 
 class QWidget;
 

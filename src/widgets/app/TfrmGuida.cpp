@@ -1,5 +1,6 @@
 #include "widgets/app/TfrmGuida.h"
 
+#include "engine/guide/GuideDocument.h"
 #include "engine/platform/Platform.h"
 #include "widgets/app/HelpPictures.h"
 #include "widgets/app/LinkLabel.h"
@@ -83,7 +84,7 @@ void TfrmGuida::setTopic(const QString &title, const QString &text)
 
 QString TfrmGuida::pdfFileName()
 {
-    return QStringLiteral("Guida.pdf");
+    return GuideDocument::fileName();
 }
 
 void TfrmGuida::showEvent(QShowEvent *event)

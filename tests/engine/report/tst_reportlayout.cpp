@@ -1,6 +1,13 @@
 #include "engine/report/ReportLayout.h"
 
+#include "engine/report/FontFamilies.h"
+#include "engine/report/TextMetrics.h"
+#include "engine/report/Units.h"
+
 #include "PdfText.h"
+
+#include <QFontMetricsF>
+#include <QImage>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,6 +89,10 @@ private slots:
     void pageElementsStandInsideTheMargins();
     void bandTallerThanASheetStillPrints();
     void landscapeSheetIsWiderThanHigh();
+    void chapterBandStartsASheet_data();
+    void chapterBandStartsASheet();
+    void wrappedLinesKeepEveryWordInside_data();
+    void wrappedLinesKeepEveryWordInside();
 };
 
 void TestReportLayout::bandsStackAndTheDataContinues_data()
@@ -190,6 +201,89 @@ void TestReportLayout::landscapeSheetIsWiderThanHigh()
 
     pageTemplate.orientation = QPageLayout::Portrait;
     QCOMPARE(prepare(pageTemplate, printDate).sheetSizeMm(), QSizeF(210.0, 297.0));
+}
+
+void TestReportLayout::chapterBandStartsASheet_data()
+{
+    QTest::addColumn<bool>("firstOnSheet");
+    QTest::newRow("after another band") << false;
+    QTest::newRow("nothing above it") << true;
+}
+
+void TestReportLayout::chapterBandStartsASheet()
+{
+    // A chapter opens a sheet of its own, yet never leaves a blank sheet
+    // behind when it would be the first thing on one anyway.
+    QFETCH(bool, firstOnSheet);
+
+    PageTemplate pageTemplate;
+    pageTemplate.marginsMm = QMarginsF(10.0, 10.0, 10.0, 10.0);
+    if (!firstOnSheet) {
+        pageTemplate.bands.append({QStringLiteral("Prima"), BandKind::Data, 0.0, 190.0, 20.0,
+                                   {text(QStringLiteral("txtPrima"), {0.0, 0.0, 100.0, 5.0},
+                                         QStringLiteral("PRIMA"))}});
+    }
+    Band chapter{QStringLiteral("Capitolo"), BandKind::Data, 0.0, 190.0, 20.0,
+                 {text(QStringLiteral("txtCapitolo"), {0.0, 3.0, 100.0, 5.0}, QStringLiteral("CAPITOLO"))}};
+    chapter.startsSheet = true;
+    pageTemplate.bands.append(chapter);
+
+    const PreparedReport report = prepare(pageTemplate, printDate);
+    QCOMPARE(report.pages.size(), firstOnSheet ? 1 : 2);
+    const TextBox *heading = boxesNamed(report.pages.last(), QStringLiteral("txtCapitolo")).value(0);
+    QVERIFY(heading);
+    QCOMPARE(heading->box.top, 13.0);
+}
+
+void TestReportLayout::wrappedLinesKeepEveryWordInside_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("widthMm");
+    QTest::addColumn<int>("minimumLines");
+
+    QTest::newRow("fits on one line") << "Una riga breve." << 100.0 << 1;
+    QTest::newRow("a paragraph") << QStringLiteral("La cauzione viene restituita alla fine del soggiorno, "
+                                                   "dopo il controllo della casa e degli arredi, entro "
+                                                   "sette giorni dalla partenza degli ospiti.")
+                                 << 60.0 << 3;
+    QTest::newRow("runs of spaces") << "uno   due    tre" << 100.0 << 1;
+    QTest::newRow("a word wider than the box")
+        << "vedi www.un-indirizzo-molto-lungo-per-una-casella-stretta.it grazie" << 30.0 << 3;
+    QTest::newRow("accents and euro") << QStringLiteral("Città è già più € perché ") + QString(20, QChar(0x00E8))
+                                      << 15.0 << 2;
+    QTest::newRow("empty") << "" << 50.0 << 1;
+}
+
+void TestReportLayout::wrappedLinesKeepEveryWordInside()
+{
+    QFETCH(QString, text);
+    QFETCH(double, widthMm);
+    QFETCH(int, minimumLines);
+
+    const TextFont font{QStringLiteral("Arial"), 11.0};
+    const QStringList lines = TextMetrics::wrappedLines(text, font, widthMm);
+    QVERIFY2(lines.size() >= minimumLines, qPrintable(lines.join(QLatin1Char('|'))));
+
+    // Nothing is lost or added: the lines give back the words, and a word is
+    // broken only where it is wider than the whole line.
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QCOMPARE(lines.join(QString()).remove(QLatin1Char(' ')), words.join(QString()));
+    QImage device(1, 1, QImage::Format_Mono);
+    device.setDotsPerMeterX(qRound(1200.0 / Units::mmPerInch * 1000.0));
+    device.setDotsPerMeterY(device.dotsPerMeterX());
+    const QFontMetricsF metrics(FontFamilies::font(font), &device);
+    const double width = Units::mmToDots(widthMm, 1200.0);
+    for (const QString &line : lines) {
+        QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
+        QVERIFY2(!line.startsWith(QLatin1Char(' ')) && !line.endsWith(QLatin1Char(' ')), qPrintable(line));
+    }
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        // Each line is as full as it can be: the next word did not fit.
+        const QString next = lines.at(i).section(QLatin1Char(' '), 0, 0);
+        if (words.contains(next))
+            QVERIFY2(metrics.horizontalAdvance(lines.at(i - 1) + QLatin1Char(' ') + next) > width,
+                     qPrintable(lines.at(i - 1)));
+    }
 }
 
 QTEST_MAIN(TestReportLayout)

@@ -1,7 +1,7 @@
 #include "CardTestTools.h"
 #include "FakePlatform.h"
 #include "TestChild.h"
-#include "widgets/app/GuideTopics.h"
+#include "engine/guide/GuideTopics.h"
 #include "widgets/app/LinkLabel.h"
 #include "widgets/app/MakerInfo.h"
 #include "widgets/app/TfrmAvvio.h"

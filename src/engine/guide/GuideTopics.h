@@ -19,7 +19,7 @@ enum class GuideTopic {
 };
 
 // The topics' titles and texts. Each text is a data file of the program's
-// resources (src/widgets/app/guide), a sequence of paragraphs separated by
+// resources (src/engine/guide/topics), a sequence of paragraphs separated by
 // an empty line written as CR LF CR LF, so that the help can be reworded
 // without touching the code.
 namespace GuideTopics {

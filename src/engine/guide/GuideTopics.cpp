@@ -1,4 +1,4 @@
-#include "widgets/app/GuideTopics.h"
+#include "engine/guide/GuideTopics.h"
 
 #include <QFile>
 
