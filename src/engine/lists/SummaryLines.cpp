@@ -1,13 +1,72 @@
 #include "engine/lists/SummaryLines.h"
 
 #include "engine/lists/AsciiFold.h"
+#include "engine/lists/ParallelParts.h"
 #include "engine/lists/SummaryLineBuilder.h"
 #include "engine/lists/SummaryOrder.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 #include <utility>
+
+namespace {
+
+// A piece of a line, folded, packed into numbers that order like the text,
+// so that the sort compares numbers rather than reading lines that lie all
+// over memory. A character takes one byte: codes of 255 and above all
+// become 255 and end the piece there (the rest stays 0), and characters
+// missing at the end of a line are 0. The piece is exact when it holds all
+// its characters as they are: a line shorter than the piece, or one with a
+// character that did not fit, is not.
+constexpr int kPieceWords = 3;
+constexpr qsizetype kPieceCharacters = kPieceWords * 8;
+constexpr unsigned char kWide = 255;
+
+bool packPiece(QStringView line, qsizetype from, quint64 *words)
+{
+    // Byte by byte into a buffer, then the words: a loop without branches
+    // that the compiler runs on several characters at once.
+    unsigned char bytes[kPieceCharacters] = {};
+    const qsizetype count = std::clamp<qsizetype>(line.size() - from, 0, kPieceCharacters);
+    const char16_t *characters = line.utf16() + from;
+    bool wide = false;
+    for (qsizetype i = 0; i < count; ++i) {
+        const char16_t c = AsciiFold::upper(characters[i]);
+        wide |= c >= kWide;
+        bytes[i] = static_cast<unsigned char>(c >= kWide ? kWide : c);
+    }
+    if (wide) {
+        // What follows the first wide character is left out of the piece.
+        unsigned char *first = std::find(bytes, bytes + count, kWide);
+        std::fill(first + 1, bytes + kPieceCharacters, static_cast<unsigned char>(0));
+    }
+    for (int w = 0; w < kPieceWords; ++w) {
+        quint64 word = 0;
+        for (int b = 0; b < 8; ++b)
+            word = (word << 8) | bytes[w * 8 + b];
+        words[w] = word;
+    }
+    return count == kPieceCharacters && !wide;
+}
+
+// Whether a line's first piece, packed, is exact: it is, unless the line is
+// shorter than the piece or a character did not fit (a byte of 255).
+bool firstPieceExact(const quint64 *words, qsizetype lineLength)
+{
+    if (lineLength < kPieceCharacters)
+        return false;
+    for (int w = 0; w < kPieceWords; ++w) {
+        for (int b = 0; b < 8; ++b) {
+            if (((words[w] >> (8 * b)) & 0xFFu) == kWide)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 SummaryLines::SummaryLines(const QStringList &lines)
 {
@@ -22,6 +81,7 @@ SummaryLines::SummaryLines(const QStringList &lines)
 SummaryLines::SummaryLines(const SummaryLines &other)
     : m_starts(other.m_starts)
     , m_order(other.m_order)
+    , m_keys(other.m_keys)
 {
     grow(other.m_size);
     if (other.m_size > 0)
@@ -48,8 +108,7 @@ SummaryLines &SummaryLines::operator=(SummaryLines &&other) noexcept
     m_capacity = std::exchange(other.m_capacity, 0);
     m_starts = std::move(other.m_starts);
     m_order = std::move(other.m_order);
-    other.m_starts.clear();
-    other.m_order.clear();
+    m_keys = std::move(other.m_keys);
     return *this;
 }
 
@@ -68,23 +127,67 @@ void SummaryLines::reserve(qsizetype lines, qsizetype characters)
     grow(characters - m_size);
     m_starts.reserve(static_cast<std::size_t>(lines));
     m_order.reserve(static_cast<std::size_t>(lines));
+    m_keys.reserve(static_cast<std::size_t>(lines));
+}
+
+void SummaryLines::added(qsizetype start)
+{
+    // The line's sort key is packed now, while its characters are still in
+    // the processor's cache.
+    const auto index = static_cast<qsizetype>(m_starts.size());
+    m_order.push_back(index);
+    m_starts.push_back(start);
+    // Kept only while every line has one: a sort gives them back.
+    if (m_keys.size() + 1 == m_starts.size()) {
+        SortKey key;
+        packPiece(QStringView(text() + start, m_size - start), 0, key.words);
+        m_keys.push_back(key);
+    }
 }
 
 void SummaryLines::append(QStringView line)
 {
     grow(line.size());
-    m_order.push_back(static_cast<qsizetype>(m_starts.size()));
-    m_starts.push_back(m_size);
+    const qsizetype start = m_size;
     std::copy(line.utf16(), line.utf16() + line.size(), text() + m_size);
     m_size += line.size();
+    added(start);
 }
 
 void SummaryLines::append(const SummaryLineBuilder &builder, const char *record)
 {
     grow(builder.maximumLength());
-    m_order.push_back(static_cast<qsizetype>(m_starts.size()));
-    m_starts.push_back(m_size);
+    const qsizetype start = m_size;
     m_size += builder.writeLine(record, text() + m_size);
+    added(start);
+}
+
+void SummaryLines::append(SummaryLines &&other)
+{
+    if (m_starts.empty()) {
+        *this = std::move(other);
+        return;
+    }
+    grow(other.m_size);
+    if (other.m_size > 0)
+        std::memcpy(text() + m_size, other.text(), std::size_t(other.m_size) * sizeof(char16_t));
+    const auto firstIndex = static_cast<qsizetype>(m_starts.size());
+    const std::size_t lines = m_starts.size() + other.m_starts.size();
+    m_starts.reserve(lines);
+    m_order.reserve(lines);
+    m_keys.reserve(lines);
+    for (const qsizetype start : other.m_starts)
+        m_starts.push_back(m_size + start);
+    for (const qsizetype index : other.m_order)
+        m_order.push_back(firstIndex + index);
+    if (m_keys.size() == std::size_t(firstIndex) && other.m_keys.size() == other.m_starts.size()) {
+        for (const SortKey &key : other.m_keys)
+            m_keys.push_back(key);
+    } else {
+        m_keys.clear();
+    }
+    m_size += other.m_size;
+    other.clear();
 }
 
 void SummaryLines::squeeze()
@@ -93,6 +196,7 @@ void SummaryLines::squeeze()
         m_capacity = m_size;
     m_starts.shrink_to_fit();
     m_order.shrink_to_fit();
+    m_keys.shrink_to_fit();
 }
 
 void SummaryLines::clear()
@@ -112,38 +216,20 @@ QStringList SummaryLines::toStringList() const
 qsizetype SummaryLines::memoryBytes() const
 {
     return m_capacity * qsizetype(sizeof(char16_t))
-        + qsizetype((m_starts.capacity() + m_order.capacity()) * sizeof(qsizetype));
+        + qsizetype((m_starts.capacity() + m_order.capacity()) * sizeof(qsizetype))
+        + qsizetype(m_keys.capacity() * sizeof(SortKey));
 }
 
 namespace {
 
-// A piece of a line, folded, packed into numbers that order like the text,
-// so that the sort compares numbers rather than reading lines that lie all
-// over memory. A character takes one byte: codes of 255 and above all
-// become 255 and end the piece there (the rest stays 0), and characters
-// missing at the end of a line are 0. Equal pieces that are not exact
-// (the line is shorter, or a character did not fit) mean "compare the
-// lines".
+// What the sort orders: a line's piece (see packPiece) and the line. Equal
+// pieces that are not exact mean "compare the lines".
 struct SortEntry
 {
-    static constexpr int kWords = 3;
-    static constexpr qsizetype kCharacters = kWords * 8;
+    static constexpr int kWords = kPieceWords;
+    static constexpr qsizetype kCharacters = kPieceCharacters;
 
-    void setPiece(QStringView line, qsizetype from)
-    {
-        std::fill_n(words, kWords, 0);
-        exact = line.size() >= from + kCharacters;
-        const qsizetype end = std::min(line.size(), from + kCharacters);
-        for (qsizetype i = from; i < end; ++i) {
-            const char16_t c = AsciiFold::upper(line.utf16()[i]);
-            const quint64 byte = c >= 255 ? 255 : c;
-            words[(i - from) / 8] |= byte << (8 * (7 - (i - from) % 8));
-            if (byte == 255) {
-                exact = false;
-                break;
-            }
-        }
-    }
+    void setPiece(QStringView line, qsizetype from) { exact = packPiece(line, from, words); }
 
     bool samePiece(const SortEntry &other) const
     {
@@ -160,34 +246,187 @@ struct SortEntry
     bool exact;
 };
 
+// The first words at which the entries are cut into `parts` groups of about
+// the same size, from a sample of them: group g holds the entries whose
+// first word is at least cut g - 1 and below cut g. Entries with the same
+// first word are in the same group, so the groups, each sorted on its own,
+// follow each other in order.
+std::vector<quint64> groupCuts(const SortEntry *entries, std::size_t count, int parts)
+{
+    // Spread over the list by a rule of its own, so that a list with a
+    // pattern repeating every few lines is not sampled at one point of it.
+    constexpr std::size_t kSample = 4096;
+    std::vector<quint64> sample;
+    quint64 mixer = 0x9E3779B97F4A7C15ull;
+    for (std::size_t i = 0; i < std::min(count, kSample); ++i) {
+        mixer = mixer * 6364136223846793005ull + 1442695040888963407ull;
+        sample.push_back(entries[(mixer >> 33) % count].words[0]);
+    }
+    std::sort(sample.begin(), sample.end());
+    std::vector<quint64> cuts;
+    for (int g = 1; g < parts; ++g) {
+        const quint64 cut = sample[sample.size() * std::size_t(g) / std::size_t(parts)];
+        if (cuts.empty() || cut > cuts.back())
+            cuts.push_back(cut);
+    }
+    return cuts;
+}
+
+std::size_t groupOf(const std::vector<quint64> &cuts, quint64 firstWord)
+{
+    return std::size_t(std::upper_bound(cuts.cbegin(), cuts.cend(), firstWord) - cuts.cbegin());
+}
+
+// Byte `b` (0 to 23) of an entry's piece.
+unsigned digitOf(const SortEntry &entry, int b)
+{
+    return unsigned(entry.words[b / 8] >> (8 * (7 - b % 8))) & 0xFFu;
+}
+
+// Sorts entries by their pieces, a byte at a time from the first (a radix
+// sort), keeping the order of entries with equal pieces: a comparison sort
+// spends most of its time on comparisons whose outcome the processor cannot
+// guess. `scratch` has room for as many entries.
+void sortByPiece(SortEntry *first, SortEntry *last, SortEntry *scratch, int b = 0)
+{
+    // Below this, sorting by insertion is quicker than counting.
+    constexpr std::ptrdiff_t kFew = 48;
+    for (;;) {
+        const std::ptrdiff_t count = last - first;
+        if (count < 2 || b == SortEntry::kCharacters)
+            return;
+        if (count < kFew) {
+            for (SortEntry *next = first + 1; next < last; ++next) {
+                const SortEntry moving = *next;
+                SortEntry *place = next;
+                for (; place > first && moving.pieceBefore(place[-1]); --place)
+                    *place = place[-1];
+                *place = moving;
+            }
+            return;
+        }
+        std::array<std::ptrdiff_t, 257> starts {};
+        for (const SortEntry *entry = first; entry < last; ++entry)
+            ++starts[digitOf(*entry, b) + 1];
+        // All alike in this byte (the blanks that pad a column): on to the
+        // next byte without moving anything.
+        if (std::find(starts.cbegin() + 1, starts.cend(), count) != starts.cend()) {
+            ++b;
+            continue;
+        }
+        for (std::size_t d = 1; d < starts.size(); ++d)
+            starts[d] += starts[d - 1];
+        std::array<std::ptrdiff_t, 256> next {};
+        std::copy(starts.cbegin(), starts.cend() - 1, next.begin());
+        for (const SortEntry *entry = first; entry < last; ++entry)
+            scratch[next[digitOf(*entry, b)]++] = *entry;
+        std::copy(scratch, scratch + count, first);
+        for (std::size_t d = 0; d < 256; ++d) {
+            if (starts[d + 1] - starts[d] > 1)
+                sortByPiece(first + starts[d], first + starts[d + 1], scratch + starts[d], b + 1);
+        }
+        return;
+    }
+}
+
 } // namespace
 
-void SummaryLines::sort()
+void SummaryLines::sort(int parts)
 {
     const std::size_t count = m_order.size();
+    if (parts <= 0)
+        parts = ParallelParts::automatic(qint64(count), kMinimumLinesPerPart);
     LargeBuffer memory(count * sizeof(SortEntry));
     if (count > 0 && !memory.data())
         throw std::bad_alloc();
     auto *entries = static_cast<SortEntry *>(memory.data());
-    for (std::size_t row = 0; row < count; ++row) {
-        new (entries + row) SortEntry;
-        entries[row].index = quint32(m_order[row]);
-        entries[row].setPiece(stored(m_order[row]), 0);
+    const bool keysKept = m_keys.size() == m_starts.size();
+    const auto rowsOf = [count, parts](int part) {
+        return std::pair(count * std::size_t(part) / std::size_t(parts),
+                         count * std::size_t(part + 1) / std::size_t(parts));
+    };
+    ParallelParts::run(parts, [&](int part) {
+        const auto [first, end] = rowsOf(part);
+        for (std::size_t row = first; row < end; ++row) {
+            new (entries + row) SortEntry;
+            const qsizetype index = m_order[row];
+            entries[row].index = quint32(index);
+            if (keysKept) {
+                std::copy_n(m_keys[std::size_t(index)].words, kPieceWords, entries[row].words);
+                entries[row].exact = firstPieceExact(entries[row].words, stored(index).size());
+            } else {
+                entries[row].setPiece(stored(index), 0);
+            }
+        }
+    });
+    // Used once: what the lines take from here on is their text alone.
+    m_keys.clear();
+    if (parts == 1 || count < 2) {
+        LargeBuffer scratch(count * sizeof(SortEntry));
+        if (count > 0 && !scratch.data())
+            throw std::bad_alloc();
+        sortRun(entries, entries + count, scratch.data(), 0);
+        for (std::size_t row = 0; row < count; ++row)
+            m_order[row] = entries[row].index;
+        return;
     }
-    sortRun(entries, entries + count, 0);
-    for (std::size_t row = 0; row < count; ++row)
-        m_order[row] = entries[row].index;
+
+    // Deal the entries into groups by their first word, then sort the
+    // groups at once, one a part.
+    const std::vector<quint64> cuts = groupCuts(entries, count, parts);
+    const std::size_t groups = cuts.size() + 1;
+    // counts[part][group]: how many of a part's rows fall in each group.
+    std::vector<std::vector<std::size_t>> counts(std::size_t(parts), std::vector<std::size_t>(groups, 0));
+    ParallelParts::run(parts, [&](int part) {
+        const auto [first, end] = rowsOf(part);
+        std::vector<std::size_t> &mine = counts[std::size_t(part)];
+        for (std::size_t row = first; row < end; ++row)
+            ++mine[groupOf(cuts, entries[row].words[0])];
+    });
+    // Where each part's rows of each group go: groups one after the other,
+    // and within a group the parts in row order, so equal lines keep their
+    // order.
+    std::vector<std::size_t> groupStarts(groups + 1, 0);
+    std::vector<std::vector<std::size_t>> places(std::size_t(parts), std::vector<std::size_t>(groups, 0));
+    std::size_t place = 0;
+    for (std::size_t g = 0; g < groups; ++g) {
+        groupStarts[g] = place;
+        for (int part = 0; part < parts; ++part) {
+            places[std::size_t(part)][g] = place;
+            place += counts[std::size_t(part)][g];
+        }
+    }
+    groupStarts[groups] = place;
+    LargeBuffer dealtMemory(count * sizeof(SortEntry));
+    if (!dealtMemory.data())
+        throw std::bad_alloc();
+    auto *dealt = static_cast<SortEntry *>(dealtMemory.data());
+    ParallelParts::run(parts, [&](int part) {
+        const auto [first, end] = rowsOf(part);
+        std::vector<std::size_t> &next = places[std::size_t(part)];
+        for (std::size_t row = first; row < end; ++row)
+            new (dealt + next[groupOf(cuts, entries[row].words[0])]++) SortEntry(entries[row]);
+    });
+    // The entries as first made are no longer needed: their room is the
+    // groups' scratch.
+    ParallelParts::run(int(groups), [&](int group) {
+        const std::size_t start = groupStarts[std::size_t(group)];
+        sortRun(dealt + start, dealt + groupStarts[std::size_t(group) + 1], entries + start, 0);
+        for (std::size_t row = groupStarts[std::size_t(group)]; row < groupStarts[std::size_t(group) + 1]; ++row)
+            m_order[row] = dealt[row].index;
+    });
 }
 
 // Sorts entries whose lines are equal before `from` by the piece starting
 // there, then each run of equal pieces by the next piece, and so on: every
 // line is read a piece at a time, once per piece, however many times it is
 // compared.
-void SummaryLines::sortRun(void *firstEntry, void *lastEntry, qsizetype from) const
+void SummaryLines::sortRun(void *firstEntry, void *lastEntry, void *scratchEntries, qsizetype from) const
 {
     auto *first = static_cast<SortEntry *>(firstEntry);
     auto *last = static_cast<SortEntry *>(lastEntry);
-    std::sort(first, last, [](const SortEntry &a, const SortEntry &b) { return a.pieceBefore(b); });
+    auto *scratch = static_cast<SortEntry *>(scratchEntries);
+    sortByPiece(first, last, scratch);
     for (SortEntry *run = first; run < last;) {
         SortEntry *end = run + 1;
         while (end < last && end->samePiece(*run))
@@ -196,7 +435,7 @@ void SummaryLines::sortRun(void *firstEntry, void *lastEntry, qsizetype from) co
             if (std::all_of(run, end, [](const SortEntry &entry) { return entry.exact; })) {
                 for (SortEntry *entry = run; entry < end; ++entry)
                     entry->setPiece(stored(entry->index), from + SortEntry::kCharacters);
-                sortRun(run, end, from + SortEntry::kCharacters);
+                sortRun(run, end, scratch + (run - first), from + SortEntry::kCharacters);
             } else {
                 // Equal lines keep the order they were added in.
                 std::sort(run, end, [this](const SortEntry &a, const SortEntry &b) {

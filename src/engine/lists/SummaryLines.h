@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/lists/LargeArray.h"
 #include "engine/lists/LargeBuffer.h"
 
 #include <QString>
@@ -31,6 +32,8 @@ public:
     void append(QStringView line);
     // Appends the summary line of a record (its bytes).
     void append(const SummaryLineBuilder &builder, const char *record);
+    // Appends the lines of `other` in its list order, leaving it empty.
+    void append(SummaryLines &&other);
     // Gives back the room reserved beyond the lines held.
     void squeeze();
     void clear();
@@ -46,8 +49,11 @@ public:
     qsizetype memoryBytes() const;
 
     // Sorts the list by SummaryOrder; equal lines keep the order they were
-    // added in.
-    void sort();
+    // added in. A long list is sorted in `parts` parts at once (0: as many
+    // as the processors and its length are worth), with the same result.
+    void sort(int parts = 0);
+    // Below this many lines a part, a list is sorted in one go.
+    static constexpr qsizetype kMinimumLinesPerPart = 16384;
 
 private:
     char16_t *text() const { return static_cast<char16_t *>(m_text.data()); }
@@ -59,12 +65,21 @@ private:
     }
     // Makes room for `more` characters after the last line.
     void grow(qsizetype more);
-    // Sorts a run of the sort's entries (kept to the source file).
-    void sortRun(void *first, void *last, qsizetype from) const;
+    // Records the line just written at `start`.
+    void added(qsizetype start);
+    // Sorts a run of the sort's entries (kept to the source file), with
+    // room for as many in `scratch`.
+    void sortRun(void *first, void *last, void *scratch, qsizetype from) const;
 
     LargeBuffer m_text;
     qsizetype m_size = 0;
     qsizetype m_capacity = 0;
-    std::vector<qsizetype> m_starts;  // of each line, in the order added
-    std::vector<qsizetype> m_order;   // list row -> line index
+    LargeArray<qsizetype> m_starts;  // of each line, in the order added
+    LargeArray<qsizetype> m_order;   // list row -> line index
+    // The beginning of each line packed for the sort, until it sorts.
+    struct SortKey
+    {
+        quint64 words[3];
+    };
+    LargeArray<SortKey> m_keys;
 };
