@@ -148,6 +148,22 @@ double best(const std::vector<double> &samples)
     return *std::min_element(samples.begin(), samples.end());
 }
 
+std::vector<double> ratios(const std::vector<double> &times, const std::vector<double> &reads)
+{
+    std::vector<double> result;
+    for (std::size_t i = 0; i < times.size(); ++i)
+        result.push_back(times[i] / reads[i]);
+    return result;
+}
+
+void printTimes(const char *what, const std::vector<double> &times, const std::vector<double> &reads)
+{
+    const std::vector<double> r = ratios(times, reads);
+    std::printf("%s: median %.0f ms, the plain read before each run median %.0f ms; "
+                "ratio median %.2f x, best %.2f x\n",
+                what, median(times), median(reads), median(r), best(r));
+}
+
 // The longest wait between two turns of the event loop while `work` runs.
 class AnswerWatch
 {
@@ -181,6 +197,7 @@ private:
 struct Measure
 {
     std::vector<double> times;
+    std::vector<double> reads;  // the plain read before each run
     double longestWait = 0;
     qint64 peakKb = 0;
     qint64 keptKb = 0;
@@ -189,16 +206,16 @@ struct Measure
     qint64 linesBytes = 0;
 };
 
-void report(const char *what, const Measure &measure, const std::vector<double> &reads, bool peakKnown)
+void report(const char *what, const Measure &measure, bool peakKnown)
 {
     const double textMb = measure.characters * 2 / 1048576.0;
     std::printf("%s\n", what);
     std::printf("  lines %lld, text %.1f MB (%lld characters as UTF-16)\n", (long long)measure.lines, textMb,
                 (long long)measure.characters);
-    std::printf("  time: median %.0f ms = %.2f x the median read of the file (%.0f ms); "
-                "best %.0f ms = %.2f x the best read (%.0f ms)\n",
-                median(measure.times), median(measure.times) / median(reads), median(reads), best(measure.times),
-                best(measure.times) / best(reads), best(reads));
+    const std::vector<double> r = ratios(measure.times, measure.reads);
+    std::printf("  time: median %.0f ms, the plain read before each run median %.0f ms; "
+                "ratio median %.2f x, best %.2f x\n",
+                median(measure.times), median(measure.reads), median(r), best(r));
     std::printf("  longest wait of the window %.0f ms\n", measure.longestWait);
     std::printf("  lines held %.1f MB = %.2f x their text\n", measure.linesBytes / 1048576.0,
                 measure.linesBytes / 1048576.0 / textMb);
@@ -230,22 +247,21 @@ int main(int argc, char *argv[])
     std::printf("landlords %.1f MB, contracts %.1f MB, %d records each\n", QFile(landlords).size() / 1048576.0,
                 QFile(contracts).size() / 1048576.0, kRecords);
 
-    // Warm the page cache, then time plain reads.
+    // Warm the page cache. Each run is timed right after a plain read of
+    // the same file, and compared with it: the speed of this machine drifts
+    // from one second to the next, the ratio of two neighbouring times much
+    // less.
     readOnce(landlords);
     readOnce(contracts);
-    std::vector<double> landlordReads;
-    std::vector<double> contractReads;
-    for (int i = 0; i < kRuns; ++i) {
-        landlordReads.push_back(readOnce(landlords));
-        contractReads.push_back(readOnce(contracts));
-    }
 
     // The engine alone: read, build, sort.
     {
         std::vector<double> times;
+        std::vector<double> reads;
         for (int i = 0; i < kRuns; ++i) {
             const SummaryLineBuilder builder(SummaryLayouts::landlords(), RecordLayouts::locatore());
             SummaryLines lines;
+            reads.push_back(readOnce(landlords));
             QElapsedTimer timer;
             timer.start();
             SummaryListing::list(ArchiveScanner(landlords, RecordLayouts::locatore().recordSize()), builder, {}, lines);
@@ -255,16 +271,16 @@ int main(int argc, char *argv[])
             if (i == 0)
                 std::printf("engine, landlords: read and build %.0f ms, with the sort %.0f ms\n", listed, times.back());
         }
-        std::printf("engine, landlords: median %.0f ms = %.2f x reading the file once; best %.0f ms = %.2f x\n\n",
-                    median(times), median(times) / median(landlordReads), best(times),
-                    best(times) / best(landlordReads));
+        printTimes("engine, landlords", times, reads);
     }
 
     {
         std::vector<double> times;
+        std::vector<double> reads;
         for (int i = 0; i < kRuns; ++i) {
             const SummaryLineBuilder builder(SummaryLayouts::contracts(), RecordLayouts::contratto());
             SummaryLines lines;
+            reads.push_back(readOnce(contracts));
             QElapsedTimer timer;
             timer.start();
             SummaryListing::list(ArchiveScanner(contracts, RecordLayouts::contratto().recordSize()), builder,
@@ -272,10 +288,8 @@ int main(int argc, char *argv[])
             lines.sort();
             times.push_back(timer.nsecsElapsed() / 1e6);
         }
-        std::printf("engine, non-expired contracts: median %.0f ms = %.2f x reading the file once; best %.0f ms = "
-                    "%.2f x\n\n",
-                    median(times), median(times) / median(contractReads), best(times),
-                    best(times) / best(contractReads));
+        printTimes("engine, non-expired contracts", times, reads);
+        std::printf("\n");
     }
 
     AnswerWatch watch;
@@ -289,6 +303,7 @@ int main(int argc, char *argv[])
         window.show();
         QCoreApplication::processEvents();
         auto *cerca = window.findChild<QPushButton *>(QStringLiteral("btnCerca"));
+        search.reads.push_back(readOnce(landlords));
         const qint64 before = statusKb("VmRSS:");
         peakKnown = resetPeak() && peakKnown;
         watch.start();
@@ -308,12 +323,13 @@ int main(int argc, char *argv[])
         }
         window.reject();
     }
-    report("Cerca with no criteria, 100,000 landlords:", search, landlordReads, peakKnown);
+    report("Cerca with no criteria, 100,000 landlords:", search, peakKnown);
 
     // The non-expired contracts, listed when the window is shown.
     Measure nonExpired;
     for (int i = 0; i < kRuns; ++i) {
         TfrmSospesi window(&owner);
+        nonExpired.reads.push_back(readOnce(contracts));
         const qint64 before = statusKb("VmRSS:");
         peakKnown = resetPeak() && peakKnown;
         watch.start();
@@ -335,7 +351,7 @@ int main(int argc, char *argv[])
         window.reject();
     }
     std::printf("\n");
-    report("Non-expired contracts, 100,000 contracts:", nonExpired, contractReads, peakKnown);
+    report("Non-expired contracts, 100,000 contracts:", nonExpired, peakKnown);
 
     if (silent.messages)
         std::printf("\nmessages shown: %d\n", silent.messages);

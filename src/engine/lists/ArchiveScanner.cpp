@@ -92,7 +92,8 @@ std::vector<ArchiveScanner::Outcome> ArchiveScanner::scanInParts(int parts,
     std::vector<Visitor> visitors;
     for (int part = 0; part < parts; ++part)
         visitors.push_back(visitorFor(part));
-    const qint64 blockRecords = std::max<qint64>(1, m_blockBytes / m_recordSize);
+    // The block size is for the whole scan: the runs share it.
+    const qint64 blockRecords = std::max<qint64>(1, m_blockBytes / parts / m_recordSize);
     std::atomic<qint64> done = 0;
     std::atomic<bool> cancelled = false;
     // The first run (by number) that stopped or failed: the runs after it

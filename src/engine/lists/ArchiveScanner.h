@@ -29,7 +29,7 @@ public:
     ArchiveScanner(QString path, int recordSize);
 
     // How many bytes a block holds at most (rounded down to whole records,
-    // at least one).
+    // at least one); a scan in parts gives each part its share.
     void setBlockBytes(qint64 bytes) { m_blockBytes = bytes; }
     static constexpr qint64 kDefaultBlockBytes = qint64(4) << 20;
 

@@ -79,14 +79,21 @@ SummaryLines::SummaryLines(const QStringList &lines)
 }
 
 SummaryLines::SummaryLines(const SummaryLines &other)
-    : m_starts(other.m_starts)
-    , m_order(other.m_order)
+    : m_order(other.m_order)
     , m_keys(other.m_keys)
 {
-    grow(other.m_size);
-    if (other.m_size > 0)
-        std::memcpy(text(), other.text(), std::size_t(other.m_size) * sizeof(char16_t));
-    m_size = other.m_size;
+    if (other.m_lines.empty())
+        return;
+    // One block for all the text, the lines in the order they were added.
+    grow(other.m_characters);
+    m_lines.reserve(other.m_lines.size());
+    for (const Span &span : other.m_lines) {
+        char16_t *into = writePosition();
+        std::copy_n(span.text, span.length, into);
+        m_lines.push_back({into, span.length});
+        m_used += span.length;
+    }
+    m_characters = other.m_characters;
 }
 
 SummaryLines &SummaryLines::operator=(const SummaryLines &other)
@@ -103,10 +110,11 @@ SummaryLines::SummaryLines(SummaryLines &&other) noexcept
 
 SummaryLines &SummaryLines::operator=(SummaryLines &&other) noexcept
 {
-    m_text = std::move(other.m_text);
-    m_size = std::exchange(other.m_size, 0);
-    m_capacity = std::exchange(other.m_capacity, 0);
-    m_starts = std::move(other.m_starts);
+    m_blocks = std::move(other.m_blocks);
+    other.m_blocks.clear();
+    m_used = std::exchange(other.m_used, 0);
+    m_characters = std::exchange(other.m_characters, 0);
+    m_lines = std::move(other.m_lines);
     m_order = std::move(other.m_order);
     m_keys = std::move(other.m_keys);
     return *this;
@@ -114,33 +122,46 @@ SummaryLines &SummaryLines::operator=(SummaryLines &&other) noexcept
 
 void SummaryLines::grow(qsizetype more)
 {
-    if (m_size + more <= m_capacity)
+    const auto capacityOf = [](const LargeBuffer &block) {
+        return qsizetype(block.capacity() / sizeof(char16_t));
+    };
+    if (!m_blocks.empty() && m_used + more <= capacityOf(m_blocks.back()))
         return;
-    const qsizetype capacity = std::max(m_size + more, m_capacity + m_capacity / 2);
-    if (!m_text.resize(std::size_t(capacity) * sizeof(char16_t)))
+    // A block nothing stands in yet may still move; one holding lines is
+    // cut to what it holds and followed by a new one.
+    if (m_blocks.empty() || m_used > 0) {
+        if (!m_blocks.empty())
+            m_blocks.back().resize(std::size_t(m_used) * sizeof(char16_t));
+        m_blocks.emplace_back();
+        m_used = 0;
+    }
+    const qsizetype capacity = std::max({more, m_characters / 2, qsizetype(4096)});
+    if (!m_blocks.back().resize(std::size_t(capacity) * sizeof(char16_t)))
         throw std::bad_alloc();
-    m_capacity = capacity;
 }
 
 void SummaryLines::reserve(qsizetype lines, qsizetype characters)
 {
-    grow(characters - m_size);
-    m_starts.reserve(static_cast<std::size_t>(lines));
+    grow(std::max<qsizetype>(0, characters - m_characters));
+    m_lines.reserve(static_cast<std::size_t>(lines));
     m_order.reserve(static_cast<std::size_t>(lines));
     m_keys.reserve(static_cast<std::size_t>(lines));
 }
 
-void SummaryLines::added(qsizetype start)
+void SummaryLines::added(qsizetype length)
 {
-    // The line's sort key is packed now, while its characters are still in
-    // the processor's cache.
-    const auto index = static_cast<qsizetype>(m_starts.size());
+    const char16_t *text = writePosition();
+    const auto index = static_cast<qsizetype>(m_lines.size());
+    m_lines.push_back({text, length});
     m_order.push_back(index);
-    m_starts.push_back(start);
-    // Kept only while every line has one: a sort gives them back.
-    if (m_keys.size() + 1 == m_starts.size()) {
+    m_used += length;
+    m_characters += length;
+    // The line's sort key is packed now, while its characters are still in
+    // the processor's cache. Kept only while every line has one: a sort
+    // gives them back.
+    if (m_keys.size() + 1 == m_lines.size()) {
         SortKey key;
-        packPiece(QStringView(text() + start, m_size - start), 0, key.words);
+        packPiece(QStringView(text, length), 0, key.words);
         m_keys.push_back(key);
     }
 }
@@ -148,53 +169,52 @@ void SummaryLines::added(qsizetype start)
 void SummaryLines::append(QStringView line)
 {
     grow(line.size());
-    const qsizetype start = m_size;
-    std::copy(line.utf16(), line.utf16() + line.size(), text() + m_size);
-    m_size += line.size();
-    added(start);
+    std::copy(line.utf16(), line.utf16() + line.size(), writePosition());
+    added(line.size());
 }
 
 void SummaryLines::append(const SummaryLineBuilder &builder, const char *record)
 {
     grow(builder.maximumLength());
-    const qsizetype start = m_size;
-    m_size += builder.writeLine(record, text() + m_size);
-    added(start);
+    added(builder.writeLine(record, writePosition()));
 }
 
 void SummaryLines::append(SummaryLines &&other)
 {
-    if (m_starts.empty()) {
+    if (m_lines.empty()) {
         *this = std::move(other);
         return;
     }
-    grow(other.m_size);
-    if (other.m_size > 0)
-        std::memcpy(text() + m_size, other.text(), std::size_t(other.m_size) * sizeof(char16_t));
-    const auto firstIndex = static_cast<qsizetype>(m_starts.size());
-    const std::size_t lines = m_starts.size() + other.m_starts.size();
-    m_starts.reserve(lines);
+    // The other's blocks become ours: its lines stay where they are.
+    squeeze();
+    const auto firstIndex = static_cast<qsizetype>(m_lines.size());
+    const bool keysKept = m_keys.size() == m_lines.size() && other.m_keys.size() == other.m_lines.size();
+    const std::size_t lines = m_lines.size() + other.m_lines.size();
+    m_lines.reserve(lines);
     m_order.reserve(lines);
-    m_keys.reserve(lines);
-    for (const qsizetype start : other.m_starts)
-        m_starts.push_back(m_size + start);
+    for (const Span &span : other.m_lines)
+        m_lines.push_back(span);
     for (const qsizetype index : other.m_order)
         m_order.push_back(firstIndex + index);
-    if (m_keys.size() == std::size_t(firstIndex) && other.m_keys.size() == other.m_starts.size()) {
+    if (keysKept) {
+        m_keys.reserve(lines);
         for (const SortKey &key : other.m_keys)
             m_keys.push_back(key);
     } else {
         m_keys.clear();
     }
-    m_size += other.m_size;
+    for (LargeBuffer &block : other.m_blocks)
+        m_blocks.push_back(std::move(block));
+    m_used = other.m_used;
+    m_characters += other.m_characters;
     other.clear();
 }
 
 void SummaryLines::squeeze()
 {
-    if (m_capacity > m_size && m_text.resize(std::size_t(m_size) * sizeof(char16_t)))
-        m_capacity = m_size;
-    m_starts.shrink_to_fit();
+    if (!m_blocks.empty())
+        m_blocks.back().resize(std::size_t(m_used) * sizeof(char16_t));
+    m_lines.shrink_to_fit();
     m_order.shrink_to_fit();
     m_keys.shrink_to_fit();
 }
@@ -215,9 +235,11 @@ QStringList SummaryLines::toStringList() const
 
 qsizetype SummaryLines::memoryBytes() const
 {
-    return m_capacity * qsizetype(sizeof(char16_t))
-        + qsizetype((m_starts.capacity() + m_order.capacity()) * sizeof(qsizetype))
-        + qsizetype(m_keys.capacity() * sizeof(SortKey));
+    qsizetype bytes = 0;
+    for (const LargeBuffer &block : m_blocks)
+        bytes += qsizetype(block.capacity());
+    return bytes + qsizetype(m_lines.capacity() * sizeof(Span))
+        + qsizetype(m_order.capacity() * sizeof(qsizetype)) + qsizetype(m_keys.capacity() * sizeof(SortKey));
 }
 
 namespace {
@@ -340,7 +362,7 @@ void SummaryLines::sort(int parts)
     if (count > 0 && !memory.data())
         throw std::bad_alloc();
     auto *entries = static_cast<SortEntry *>(memory.data());
-    const bool keysKept = m_keys.size() == m_starts.size();
+    const bool keysKept = m_keys.size() == m_lines.size();
     const auto rowsOf = [count, parts](int part) {
         return std::pair(count * std::size_t(part) / std::size_t(parts),
                          count * std::size_t(part + 1) / std::size_t(parts));
@@ -433,13 +455,23 @@ void SummaryLines::sortRun(void *firstEntry, void *lastEntry, void *scratchEntri
             ++end;
         if (end - run > 1) {
             if (std::all_of(run, end, [](const SortEntry &entry) { return entry.exact; })) {
-                for (SortEntry *entry = run; entry < end; ++entry)
+                // The lines of a run lie all over memory: each is asked for
+                // a few entries ahead, so that it has arrived when needed.
+                constexpr std::ptrdiff_t kAhead = 8;
+                for (SortEntry *entry = run; entry < end; ++entry) {
+                    if (end - entry > kAhead) {
+                        const QStringView ahead = stored(entry[kAhead].index);
+                        __builtin_prefetch(ahead.utf16() + std::min(ahead.size(), from + SortEntry::kCharacters));
+                    }
                     entry->setPiece(stored(entry->index), from + SortEntry::kCharacters);
+                }
                 sortRun(run, end, scratch + (run - first), from + SortEntry::kCharacters);
             } else {
-                // Equal lines keep the order they were added in.
-                std::sort(run, end, [this](const SortEntry &a, const SortEntry &b) {
-                    const int order = SummaryOrder::compare(stored(a.index), stored(b.index));
+                // The lines agree up to `from` (every one is that long):
+                // only what follows is compared. Equal lines keep the order
+                // they were added in.
+                std::sort(run, end, [this, from](const SortEntry &a, const SortEntry &b) {
+                    const int order = SummaryOrder::compare(stored(a.index).mid(from), stored(b.index).mid(from));
                     return order != 0 ? order < 0 : a.index < b.index;
                 });
             }

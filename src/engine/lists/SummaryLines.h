@@ -11,11 +11,12 @@
 
 class SummaryLineBuilder;
 
-// The lines of a list window, kept as one text with the start of each line,
-// so that a list of a hundred thousand lines is a few allocations rather
-// than one per line and takes little more than its characters. Lines are
-// shown in list order, which is the order they were added in until sort()
-// is called.
+// The lines of a list window, kept as a few large blocks of text with where
+// each line stands in them, so that a list of a hundred thousand lines is a
+// few allocations rather than one per line and takes little more than its
+// characters. A line never moves once written: the lines of lists filled
+// apart are joined without copying their text. Lines are shown in list
+// order, which is the order they were added in until sort() is called.
 class SummaryLines
 {
 public:
@@ -44,7 +45,7 @@ public:
     QStringView line(qsizetype row) const { return stored(m_order[static_cast<std::size_t>(row)]); }
     QStringList toStringList() const;
     // Every character of every line.
-    qsizetype characterCount() const { return m_size; }
+    qsizetype characterCount() const { return m_characters; }
     // The memory the lines take, in bytes.
     qsizetype memoryBytes() const;
 
@@ -56,26 +57,36 @@ public:
     static constexpr qsizetype kMinimumLinesPerPart = 16384;
 
 private:
-    char16_t *text() const { return static_cast<char16_t *>(m_text.data()); }
+    struct Span
+    {
+        const char16_t *text;
+        qsizetype length;
+    };
+
     QStringView stored(qsizetype index) const
     {
-        const auto i = static_cast<std::size_t>(index);
-        const qsizetype end = i + 1 < m_starts.size() ? m_starts[i + 1] : m_size;
-        return QStringView(text() + m_starts[i], end - m_starts[i]);
+        const Span &span = m_lines[static_cast<std::size_t>(index)];
+        return QStringView(span.text, span.length);
     }
-    // Makes room for `more` characters after the last line.
+    // Where the next line is written: the free room of the last block.
+    char16_t *writePosition() const
+    {
+        return static_cast<char16_t *>(m_blocks.back().data()) + m_used;
+    }
+    // Makes room for `more` characters after the last line, in a new block
+    // when the last one is full (blocks holding lines are never moved).
     void grow(qsizetype more);
-    // Records the line just written at `start`.
-    void added(qsizetype start);
+    // Records the line just written, of `length` characters.
+    void added(qsizetype length);
     // Sorts a run of the sort's entries (kept to the source file), with
     // room for as many in `scratch`.
     void sortRun(void *first, void *last, void *scratch, qsizetype from) const;
 
-    LargeBuffer m_text;
-    qsizetype m_size = 0;
-    qsizetype m_capacity = 0;
-    LargeArray<qsizetype> m_starts;  // of each line, in the order added
-    LargeArray<qsizetype> m_order;   // list row -> line index
+    std::vector<LargeBuffer> m_blocks;  // the text; lines are added to the last
+    qsizetype m_used = 0;               // characters written in the last block
+    qsizetype m_characters = 0;         // in all the blocks
+    LargeArray<Span> m_lines;           // in the order added
+    LargeArray<qsizetype> m_order;      // list row -> line index
     // The beginning of each line packed for the sort, until it sorts.
     struct SortKey
     {

@@ -244,9 +244,14 @@ void SearchWindow::search()
     m_wait->show();
     m_wait->repaint();
     m_searchButton->setEnabled(false);
-    const ArchiveScanner::Outcome outcome = fillList(m_searchProgress, [&rule](const char *record) {
-        return rule.matches(record) ? SummaryListing::Verdict::List : SummaryListing::Verdict::Skip;
-    });
+    // With no criteria given every record is listed: no need to look.
+    SummaryListing::RecordFilter filter;
+    if (rule.givenCount() > 0) {
+        filter = [&rule](const char *record) {
+            return rule.matches(record) ? SummaryListing::Verdict::List : SummaryListing::Verdict::Skip;
+        };
+    }
+    const ArchiveScanner::Outcome outcome = fillList(m_searchProgress, filter);
     if (outcome == ArchiveScanner::Outcome::Cancelled)
         return;
     m_searchButton->setEnabled(true);
