@@ -1,5 +1,7 @@
 #include "engine/lists/ParallelParts.h"
 
+#include <QThread>
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -12,7 +14,8 @@ namespace ParallelParts {
 
 int automatic(qint64 items, qint64 minimumPerPart)
 {
-    const int processors = std::max(1, int(std::thread::hardware_concurrency()));
+    // The processors this program may run on, not those of the machine.
+    const int processors = std::max(1, QThread::idealThreadCount());
     const qint64 worth = minimumPerPart > 0 ? items / minimumPerPart : items;
     return int(std::clamp<qint64>(std::min<qint64>(processors, worth), 1, kMaximumParts));
 }

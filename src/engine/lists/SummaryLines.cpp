@@ -5,6 +5,8 @@
 #include "engine/lists/SummaryLineBuilder.h"
 #include "engine/lists/SummaryOrder.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -26,13 +28,15 @@ constexpr unsigned char kWide = 255;
 
 bool packPiece(QStringView line, qsizetype from, quint64 *words)
 {
-    // Byte by byte into a buffer, then the words: a loop without branches
-    // that the compiler runs on several characters at once.
-    unsigned char bytes[kPieceCharacters] = {};
+    // The characters into a buffer of the piece's size, then every one of
+    // them through the same steps: a loop of a fixed length without
+    // branches, which the compiler runs on several characters at once.
+    char16_t characters[kPieceCharacters] = {};
     const qsizetype count = std::clamp<qsizetype>(line.size() - from, 0, kPieceCharacters);
-    const char16_t *characters = line.utf16() + from;
+    std::copy_n(line.utf16() + from, count, characters);
+    unsigned char bytes[kPieceCharacters];
     bool wide = false;
-    for (qsizetype i = 0; i < count; ++i) {
+    for (qsizetype i = 0; i < kPieceCharacters; ++i) {
         const char16_t c = AsciiFold::upper(characters[i]);
         wide |= c >= kWide;
         bytes[i] = static_cast<unsigned char>(c >= kWide ? kWide : c);
@@ -42,12 +46,8 @@ bool packPiece(QStringView line, qsizetype from, quint64 *words)
         unsigned char *first = std::find(bytes, bytes + count, kWide);
         std::fill(first + 1, bytes + kPieceCharacters, static_cast<unsigned char>(0));
     }
-    for (int w = 0; w < kPieceWords; ++w) {
-        quint64 word = 0;
-        for (int b = 0; b < 8; ++b)
-            word = (word << 8) | bytes[w * 8 + b];
-        words[w] = word;
-    }
+    for (int w = 0; w < kPieceWords; ++w)
+        words[w] = qFromBigEndian<quint64>(bytes + w * 8);
     return count == kPieceCharacters && !wide;
 }
 

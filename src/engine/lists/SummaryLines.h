@@ -54,7 +54,7 @@ public:
     // as the processors and its length are worth), with the same result.
     void sort(int parts = 0);
     // Below this many lines a part, a list is sorted in one go.
-    static constexpr qsizetype kMinimumLinesPerPart = 16384;
+    static constexpr qsizetype kMinimumLinesPerPart = 8192;
 
 private:
     struct Span

@@ -43,7 +43,7 @@ void TestParallelParts::automaticPartsStayWithinBounds()
     const int parts = ParallelParts::automatic(items, minimumPerPart);
     QVERIFY(parts >= 1);
     QVERIFY(parts <= atMost);
-    QVERIFY(parts <= std::max(1, int(std::thread::hardware_concurrency())));
+    QVERIFY(parts <= std::max(1, QThread::idealThreadCount()));
 }
 
 void TestParallelParts::everyPartRunsOnce()
