@@ -144,7 +144,8 @@ void SummaryLines::reserve(qsizetype lines, qsizetype characters)
 {
     grow(std::max<qsizetype>(0, characters - m_characters));
     m_lines.reserve(static_cast<std::size_t>(lines));
-    m_order.reserve(static_cast<std::size_t>(lines));
+    if (!m_order.empty())
+        m_order.reserve(static_cast<std::size_t>(lines));
     m_keys.reserve(static_cast<std::size_t>(lines));
 }
 
@@ -153,7 +154,8 @@ void SummaryLines::added(qsizetype length)
     const char16_t *text = writePosition();
     const auto index = static_cast<qsizetype>(m_lines.size());
     m_lines.push_back({text, length});
-    m_order.push_back(index);
+    if (!m_order.empty())
+        m_order.push_back(index);
     m_used += length;
     m_characters += length;
     // The line's sort key is packed now, while its characters are still in
@@ -191,11 +193,20 @@ void SummaryLines::append(SummaryLines &&other)
     const bool keysKept = m_keys.size() == m_lines.size() && other.m_keys.size() == other.m_lines.size();
     const std::size_t lines = m_lines.size() + other.m_lines.size();
     m_lines.reserve(lines);
-    m_order.reserve(lines);
     for (const Span &span : other.m_lines)
         m_lines.push_back(span);
-    for (const qsizetype index : other.m_order)
-        m_order.push_back(firstIndex + index);
+    // The rows in order stay without an order; otherwise both lists' rows
+    // are written out.
+    if (!m_order.empty() || !other.m_order.empty()) {
+        if (m_order.empty()) {
+            m_order.reserve(lines);
+            for (qsizetype row = 0; row < firstIndex; ++row)
+                m_order.push_back(row);
+        }
+        m_order.reserve(lines);
+        for (qsizetype row = 0; row < other.size(); ++row)
+            m_order.push_back(firstIndex + other.lineAt(row));
+    }
     if (keysKept) {
         m_keys.reserve(lines);
         for (const SortKey &key : other.m_keys)
@@ -355,7 +366,7 @@ void sortByPiece(SortEntry *first, SortEntry *last, SortEntry *scratch, int b = 
 
 void SummaryLines::sort(int parts)
 {
-    const std::size_t count = m_order.size();
+    const std::size_t count = m_lines.size();
     if (parts <= 0)
         parts = ParallelParts::automatic(qint64(count), kMinimumLinesPerPart);
     LargeBuffer memory(count * sizeof(SortEntry));
@@ -371,7 +382,7 @@ void SummaryLines::sort(int parts)
         const auto [first, end] = rowsOf(part);
         for (std::size_t row = first; row < end; ++row) {
             new (entries + row) SortEntry;
-            const qsizetype index = m_order[row];
+            const qsizetype index = lineAt(qsizetype(row));
             entries[row].index = quint32(index);
             if (keysKept) {
                 std::copy_n(m_keys[std::size_t(index)].words, kPieceWords, entries[row].words);
@@ -383,6 +394,12 @@ void SummaryLines::sort(int parts)
     });
     // Used once: what the lines take from here on is their text alone.
     m_keys.clear();
+    // From now on the rows have an order of their own.
+    if (m_order.empty()) {
+        m_order.reserve(count);
+        for (std::size_t row = 0; row < count; ++row)
+            m_order.push_back(qsizetype(row));
+    }
     if (parts == 1 || count < 2) {
         LargeBuffer scratch(count * sizeof(SortEntry));
         if (count > 0 && !scratch.data())

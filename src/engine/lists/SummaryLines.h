@@ -39,10 +39,10 @@ public:
     void squeeze();
     void clear();
 
-    qsizetype size() const { return static_cast<qsizetype>(m_order.size()); }
-    bool isEmpty() const { return m_order.empty(); }
+    qsizetype size() const { return static_cast<qsizetype>(m_lines.size()); }
+    bool isEmpty() const { return m_lines.empty(); }
     // Line `row` in list order.
-    QStringView line(qsizetype row) const { return stored(m_order[static_cast<std::size_t>(row)]); }
+    QStringView line(qsizetype row) const { return stored(lineAt(row)); }
     QStringList toStringList() const;
     // Every character of every line.
     qsizetype characterCount() const { return m_characters; }
@@ -63,6 +63,11 @@ private:
         qsizetype length;
     };
 
+    // The line (its index in the order added) shown at `row`.
+    qsizetype lineAt(qsizetype row) const
+    {
+        return m_order.empty() ? row : m_order[static_cast<std::size_t>(row)];
+    }
     QStringView stored(qsizetype index) const
     {
         const Span &span = m_lines[static_cast<std::size_t>(index)];
@@ -86,7 +91,9 @@ private:
     qsizetype m_used = 0;               // characters written in the last block
     qsizetype m_characters = 0;         // in all the blocks
     LargeArray<Span> m_lines;           // in the order added
-    LargeArray<qsizetype> m_order;      // list row -> line index
+    // List row -> line index; empty while the rows are in the order added,
+    // which is until a sort.
+    LargeArray<qsizetype> m_order;
     // The beginning of each line packed for the sort, until it sorts.
     struct SortKey
     {

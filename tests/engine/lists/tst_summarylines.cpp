@@ -369,6 +369,13 @@ void TestSummaryLines::joinedCopiedAndSortedAgain()
     // The copy owns its text: the original may go.
     first.clear();
     QCOMPARE(copy.line(0), QStringLiteral("abate"));
+
+    // A sorted list joined after one in the order added keeps its rows.
+    SummaryLines sorted(QStringList{"zeta", "alfa"});
+    sorted.sort(1);
+    SummaryLines added(QStringList{"rossi"});
+    added.append(std::move(sorted));
+    QCOMPARE(added.toStringList(), (QStringList{"rossi", "alfa", "zeta"}));
 }
 
 void TestSummaryLines::modelShowsTheLines()
