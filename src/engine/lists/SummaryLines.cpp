@@ -286,6 +286,8 @@ struct SortEntry
 // follow each other in order.
 std::vector<quint64> groupCuts(const SortEntry *entries, std::size_t count, int parts)
 {
+    if (parts <= 1)
+        return {};
     // Spread over the list by a rule of its own, so that a list with a
     // pattern repeating every few lines is not sampled at one point of it.
     constexpr std::size_t kSample = 4096;
@@ -367,11 +369,18 @@ void sortByPiece(SortEntry *first, SortEntry *last, SortEntry *scratch, int b = 
 void SummaryLines::sort(int parts)
 {
     const std::size_t count = m_lines.size();
+    if (count == 0)
+        return;
     if (parts <= 0)
         parts = ParallelParts::automatic(qint64(count), kMinimumLinesPerPart);
-    LargeBuffer memory(count * sizeof(SortEntry));
-    if (count > 0 && !memory.data())
-        throw std::bad_alloc();
+    parts = int(std::min<std::size_t>(std::size_t(parts), count));
+    const auto entryMemory = [count] {
+        LargeBuffer memory(count * sizeof(SortEntry));
+        if (!memory.data())
+            throw std::bad_alloc();
+        return memory;
+    };
+    const LargeBuffer memory = entryMemory();
     auto *entries = static_cast<SortEntry *>(memory.data());
     const bool keysKept = m_keys.size() == m_lines.size();
     const auto rowsOf = [count, parts](int part) {
@@ -400,18 +409,9 @@ void SummaryLines::sort(int parts)
         for (std::size_t row = 0; row < count; ++row)
             m_order.push_back(qsizetype(row));
     }
-    if (parts == 1 || count < 2) {
-        LargeBuffer scratch(count * sizeof(SortEntry));
-        if (count > 0 && !scratch.data())
-            throw std::bad_alloc();
-        sortRun(entries, entries + count, scratch.data(), 0);
-        for (std::size_t row = 0; row < count; ++row)
-            m_order[row] = entries[row].index;
-        return;
-    }
-
     // Deal the entries into groups by their first word, then sort the
-    // groups at once, one a part.
+    // groups at once, one a part (one group when the list is sorted in one
+    // go).
     const std::vector<quint64> cuts = groupCuts(entries, count, parts);
     const std::size_t groups = cuts.size() + 1;
     // counts[part][group]: how many of a part's rows fall in each group.
@@ -436,9 +436,7 @@ void SummaryLines::sort(int parts)
         }
     }
     groupStarts[groups] = place;
-    LargeBuffer dealtMemory(count * sizeof(SortEntry));
-    if (!dealtMemory.data())
-        throw std::bad_alloc();
+    const LargeBuffer dealtMemory = entryMemory();
     auto *dealt = static_cast<SortEntry *>(dealtMemory.data());
     ParallelParts::run(parts, [&](int part) {
         const auto [first, end] = rowsOf(part);

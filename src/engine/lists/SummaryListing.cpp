@@ -31,9 +31,9 @@ ArchiveScanner::Outcome list(const ArchiveScanner &archive, const SummaryLineBui
     const std::vector<ArchiveScanner::Outcome> outcomes = archive.scanInParts(
         parts,
         [&](int part) -> ArchiveScanner::Visitor {
-            // Room for every record's longest line: pages never written are
-            // never taken from the system, and the lines never move while
-            // they grow.
+            // Room for every record's longest line, so that the part's text
+            // is one block: pages never written are never taken from the
+            // system.
             SummaryLines &into = target(part);
             const qint64 share = records * (part + 1) / parts - records * part / parts;
             into.reserve(into.size() + share, into.characterCount() + share * builder.maximumLength());
