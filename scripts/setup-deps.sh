@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that Vacanzio needs to build, run and test,
-# only when something is missing.
+# Installs the Debian packages that Vacanzio needs to build and run, only
+# when something is missing; with --tests, also what only the tests use.
 set -euo pipefail
 
 PACKAGES=(
@@ -16,6 +16,13 @@ PACKAGES=(
   poppler-utils
   zlib1g-dev
 )
+# LibreOffice reads the spreadsheet exports back in the tests.
+TEST_PACKAGES=(
+  libreoffice-calc-nogui
+)
+if [ "${1:-}" = "--tests" ]; then
+  PACKAGES+=("${TEST_PACKAGES[@]}")
+fi
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -2,11 +2,16 @@
 
 #include <QString>
 
-// A new file written beside its target under a temporary name, put in the
-// target's place only by commit(): until then the target keeps its old
-// content, and a file never committed is removed. For writers that want a
-// file name of their own to write to (QSaveFile serves those that take a
-// QIODevice).
+// A new file that takes its target's place only by commit(): until then the
+// target keeps its old content, and a file never committed is gone.
+//
+// Where the system allows it the new file has no name at all until commit()
+// (an unnamed file in the target's folder), so a writer killed half-way
+// leaves nothing behind. Elsewhere, and for the instant between naming the
+// finished file and renaming it over the target, it is "<target>.XXXXXX";
+// such a file stays locked while its writer lives, so that the next writer
+// of the same target can tell a leftover from a file being written and
+// remove it (removeLeftovers()).
 class ReplacingFile
 {
 public:
@@ -15,16 +20,30 @@ public:
     ReplacingFile(const ReplacingFile &) = delete;
     ReplacingFile &operator=(const ReplacingFile &) = delete;
 
-    // Creates the empty temporary file in the target's folder, with the
-    // target's permissions when it exists.
+    // Creates the empty new file in the target's folder, with the target's
+    // permissions when it exists.
     bool create();
-    QString temporaryPath() const { return m_temporary; }
-    // Flushes the temporary file to the disk and renames it over the target
-    // in one step.
+    // A path that opens the new file, for writers that want a name (the
+    // file descriptor's entry under /proc for an unnamed file).
+    QString temporaryPath() const { return m_openPath; }
+    // The new file's descriptor, open for reading and writing; -1 before
+    // create().
+    int handle() const { return m_fd; }
+    // Flushes the new file to the disk and renames it over the target in
+    // one step.
     bool commit();
 
+    // Removes the temporary files of `target` that no living writer holds:
+    // those of a writer that was killed or lost its power.
+    static void removeLeftovers(const QString &target);
+
 private:
+    bool createUnnamed(const QByteArray &folder);
+    bool createNamed();
+
     QString m_target;
-    QString m_temporary;
+    QString m_openPath;
+    QString m_named;  // the temporary name, while the file has one
+    int m_fd = -1;
     bool m_committed = false;
 };

@@ -4,7 +4,9 @@
 #include "engine/export/ExportTables.h"
 #include "engine/text/Cp1252.h"
 
-#include <QSaveFile>
+#include "engine/export/ReplacingFile.h"
+
+#include <QFile>
 
 namespace {
 
@@ -20,6 +22,9 @@ constexpr char Head[] =
     "xmlns=\"http://www.w3.org/TR/REC-html40\">"
     "<head>"
     "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+    // The data cells are text: without it a spreadsheet program reads
+    // "=1+1" as a formula, "00120" as 120 and "3e5" as 300000.
+    "<style>.t{mso-number-format:\"\\@\";}</style>"
     "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
     "<x:Name>";
 constexpr char AfterName[] =
@@ -31,7 +36,7 @@ constexpr char AfterName[] =
     "</x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
     "<body><table x:str>";
 constexpr char HeaderCell[] = "<td style=\"text-align: left; font-weight: bold;\" width=";
-constexpr char DataCell[] = "<td style=\"text-align: left;\">";
+constexpr char DataCell[] = "<td class=t style=\"text-align: left;\">";
 constexpr char Tail[] = "</table></body></html>";
 
 // Appends Windows-1252 text with the four characters that mean markup
@@ -74,28 +79,30 @@ public:
     explicit ChunkWriter(const QString &path)
         : m_file(path)
     {
-        m_file.setDirectWriteFallback(false);
-        m_ok = m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        m_ok = m_file.create()
+            && m_output.open(m_file.handle(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFile::DontCloseHandle);
     }
 
     bool ok() const { return m_ok; }
 
     bool flush(QByteArray &text)
     {
-        if (m_ok && !text.isEmpty()) {
-            m_ok = m_file.write(text) == text.size();
-            if (!m_ok)
-                m_file.cancelWriting();
-        }
+        if (m_ok && !text.isEmpty())
+            m_ok = m_output.write(text) == text.size();
         text.clear();
         return m_ok;
     }
 
     // False, and the old file untouched, after any failed write.
-    bool commit() { return m_ok && m_file.commit(); }
+    bool commit()
+    {
+        m_output.close();
+        return m_ok && m_file.commit();
+    }
 
 private:
-    QSaveFile m_file;
+    ReplacingFile m_file;
+    QFile m_output;
     bool m_ok = false;
 };
 
@@ -106,6 +113,7 @@ namespace XlsExport {
 bool write(const QString &path, const ExportDefinition &definition, const ExportRows &rows,
            const ExportProgress &progress)
 {
+    ReplacingFile::removeLeftovers(path);
     ChunkWriter writer(path);
     if (!writer.ok())
         return false;

@@ -176,6 +176,7 @@ QStringList requiredParts()
 bool write(const QString &path, const ExportDefinition &definition, const ExportRows &rows,
            const ExportProgress &progress)
 {
+    ReplacingFile::removeLeftovers(path);
     ReplacingFile file(path);
     if (!file.create())
         return false;

@@ -7,6 +7,12 @@
 
 #include <memory>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 // A file written under a temporary name and put in its target's place only
 // on commit.
 class TestReplacingFile : public QObject
@@ -20,6 +26,9 @@ private slots:
     void newFileIsReadableByOthers();
     void keepsTheTargetsPermissions();
     void missingFolderFails();
+    void killedWriterLeavesNothing();
+    void leftoversOfDeadWritersAreRemoved();
+    void aLiveWritersFileIsKept();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -52,10 +61,11 @@ void TestReplacingFile::commitReplacesTheTarget()
     QVERIFY(put(path("out.xlsx"), "old"));
     ReplacingFile file(path("out.xlsx"));
     QVERIFY(file.create());
-    QCOMPARE(QFileInfo(file.temporaryPath()).absolutePath(), QFileInfo(path("out.xlsx")).absolutePath());
     QVERIFY(file.temporaryPath() != path("out.xlsx"));
     QVERIFY(put(file.temporaryPath(), "new"));
     QCOMPARE(bytesOf(path("out.xlsx")), QByteArray("old"));
+    // Unnamed until it is complete.
+    QCOMPARE(files(), QStringList{"out.xlsx"});
     QVERIFY(file.commit());
     QCOMPARE(bytesOf(path("out.xlsx")), QByteArray("new"));
     QCOMPARE(files(), QStringList{"out.xlsx"});
@@ -68,7 +78,6 @@ void TestReplacingFile::notCommittedLeavesNothing()
         ReplacingFile file(path("out.xlsx"));
         QVERIFY(file.create());
         QVERIFY(put(file.temporaryPath(), "half"));
-        QCOMPARE(files().size(), 2);
     }
     QCOMPARE(bytesOf(path("out.xlsx")), QByteArray("old"));
     QCOMPARE(files(), QStringList{"out.xlsx"});
@@ -101,6 +110,52 @@ void TestReplacingFile::missingFolderFails()
     ReplacingFile file(path("missing/out.xlsx"));
     QVERIFY(!file.create());
     QVERIFY(!file.commit());
+}
+
+void TestReplacingFile::killedWriterLeavesNothing()
+{
+    QVERIFY(put(path("out.xlsx"), "old"));
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // Half-way through the writing, the power goes.
+        ReplacingFile file(path("out.xlsx"));
+        if (file.create())
+            put(file.temporaryPath(), "half");
+        ::raise(SIGKILL);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(files(), QStringList{"out.xlsx"});
+    QCOMPARE(bytesOf(path("out.xlsx")), QByteArray("old"));
+}
+
+void TestReplacingFile::leftoversOfDeadWritersAreRemoved()
+{
+    // What a writer killed between naming its finished file and renaming it
+    // leaves, beside files that only look alike.
+    for (const char *name : {"out.xlsx", "out.xlsx.Ab12Cd", "out.xlsx.zzzzzz", "out.xlsx.bak", "out.xlsx.Ab12Cde",
+                             "out.xls.Ab12Cd", "other.xlsx.Ab12Cd"})
+        QVERIFY(put(path(QString::fromLatin1(name)), "x"));
+    ReplacingFile::removeLeftovers(path("out.xlsx"));
+    QCOMPARE(files(), (QStringList{"other.xlsx.Ab12Cd", "out.xls.Ab12Cd", "out.xlsx", "out.xlsx.Ab12Cde",
+                                   "out.xlsx.bak"}));
+}
+
+void TestReplacingFile::aLiveWritersFileIsKept()
+{
+    // Another copy of the program writing the same export holds its file.
+    QVERIFY(put(path("out.xlsx.Ab12Cd"), "being written"));
+    const int held = ::open(QFile::encodeName(path("out.xlsx.Ab12Cd")).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(held >= 0);
+    QCOMPARE(::flock(held, LOCK_EX), 0);
+    ReplacingFile::removeLeftovers(path("out.xlsx"));
+    QVERIFY(QFile::exists(path("out.xlsx.Ab12Cd")));
+    ::close(held);
+    ReplacingFile::removeLeftovers(path("out.xlsx"));
+    QVERIFY(!QFile::exists(path("out.xlsx.Ab12Cd")));
 }
 
 QTEST_GUILESS_MAIN(TestReplacingFile)

@@ -35,6 +35,7 @@ private slots:
     void refusedWriteKeepsThePreviousFile_data();
     void refusedWriteKeepsThePreviousFile();
     void unwritableTargetFails();
+    void leftoverOfAKilledExportIsRemoved();
     void reportsProgressUpToTheTotal();
 
 private:
@@ -59,6 +60,7 @@ QByteArray head(const QByteArray &worksheet)
            "xmlns=\"http://www.w3.org/TR/REC-html40\">"
            "<head>"
            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+           "<style>.t{mso-number-format:\"\\@\";}</style>"
            "<!--[if gte mso 9]><xml>"
            "<x:ExcelWorkbook>"
            "<x:ExcelWorksheets>"
@@ -95,7 +97,7 @@ QByteArray headerCell(const QByteArray &text, int width)
 
 QByteArray cell(const QByteArray &text)
 {
-    return "<td style=\"text-align: left;\">" + text + "</td>";
+    return "<td class=t style=\"text-align: left;\">" + text + "</td>";
 }
 
 QByteArray row(const QList<QByteArray> &texts)
@@ -367,6 +369,17 @@ void TestXlsExport::reportsProgressUpToTheTotal()
     QCOMPARE(done.first(), 0);
     QCOMPARE(done.last(), 6000);
     QVERIFY(std::is_sorted(done.cbegin(), done.cend()));
+}
+
+void TestXlsExport::leftoverOfAKilledExportIsRemoved()
+{
+    const ExportRows rows = readRows(receipts(), {receipt("1", "Rossi", "5,00")});
+    // Left by an export killed as it put its finished file in place.
+    QFile leftover(path("Ricevute.xls.Ab12Cd"));
+    QVERIFY(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
+    QVERIFY(XlsExport::write(path("Ricevute.xls"), receipts(), rows));
+    QCOMPARE(filesIn(m_dir->path()), (QStringList{"Ricevute.xls", "archive.pro"}));
 }
 
 QTEST_GUILESS_MAIN(TestXlsExport)

@@ -41,6 +41,7 @@ private slots:
     void refusedWriteKeepsThePreviousFile_data();
     void refusedWriteKeepsThePreviousFile();
     void unwritableTargetFails();
+    void leftoverOfAKilledExportIsRemoved();
     void unzipReadsTheSameParts();
 
 private:
@@ -328,6 +329,17 @@ void TestXlsxExport::unzipReadsTheSameParts()
         QVERIFY2(ours.has_value(), qPrintable(part));
         QCOMPARE(*ours, extract.readAllStandardOutput());
     }
+}
+
+void TestXlsxExport::leftoverOfAKilledExportIsRemoved()
+{
+    const ExportRows rows = readRows(receipts(), {receipt("1", "Rossi", "5,00")});
+    // Left by an export killed as it put its finished file in place.
+    QFile leftover(path("Ricevute.xlsx.Ab12Cd"));
+    QVERIFY(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
+    QVERIFY(XlsxExport::write(path("Ricevute.xlsx"), receipts(), rows));
+    QCOMPARE(filesIn(m_dir->path()), (QStringList{"Ricevute.xlsx", "archive.pro"}));
 }
 
 QTEST_GUILESS_MAIN(TestXlsxExport)

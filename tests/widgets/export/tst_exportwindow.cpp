@@ -335,8 +335,8 @@ void TestExportWindow::exportAnswers()
     if (fileName.endsWith(QLatin1String(".xls"))) {
         const QByteArray bytes = bytesOf(fileName);
         QVERIFY(bytes.contains("<x:Name>Riepilogo Locatori</x:Name>"));
-        QVERIFY(bytes.contains("<td style=\"text-align: left;\">Verdi &lt;&amp;&gt; Luca</td>"));
-        QVERIFY(bytes.contains("<td style=\"text-align: left;\">Citt\xe0</td>"));
+        QVERIFY(bytes.contains("<td class=t style=\"text-align: left;\">Verdi &lt;&amp;&gt; Luca</td>"));
+        QVERIFY(bytes.contains("<td class=t style=\"text-align: left;\">Citt\xe0</td>"));
         QCOMPARE(bytes.count("<tr>"), 4);
     } else {
         const XlsxSheet sheet = XlsxSheet::read(file(fileName));
