@@ -51,6 +51,23 @@ bool AttachmentFolder::holds(const QString &fileName) const
     return !target.isEmpty() && QFileInfo::exists(target);
 }
 
+QString AttachmentFolder::freeName(const QString &name) const
+{
+    constexpr int kMostNumbers = 9999;
+    const auto taken = [this](const QString &candidate) {
+        const QFileInfo info(QDir(m_path).filePath(candidate));
+        return info.exists() || info.isSymLink();
+    };
+    if (!taken(name))
+        return name;
+    for (int n = 2; n <= kMostNumbers; ++n) {
+        const QString candidate = AttachmentName::numbered(name, n);
+        if (!taken(candidate))
+            return candidate;
+    }
+    return QString();
+}
+
 bool AttachmentFolder::create() const
 {
     return QDir().mkpath(m_path);

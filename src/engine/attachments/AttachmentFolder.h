@@ -25,6 +25,9 @@ public:
     QString filePath(const QString &fileName) const;
     // True when the folder holds a file of that (safe) name.
     bool holds(const QString &fileName) const;
+    // `name` (a storable name) when nothing in the folder has it, otherwise
+    // the first free one of "name (2)", "name (3)"...; empty when none is.
+    QString freeName(const QString &name) const;
     // Creates the folder, with any missing parent; true when it is there.
     bool create() const;
     // Copies `source` into the folder as `fileName`, replacing a file of

@@ -16,4 +16,18 @@ namespace AttachmentName {
 // character below 32. The name is taken as it is: callers trim it first.
 bool isSafe(const QString &name);
 
+// The most characters a card's file name field holds.
+constexpr int kMaxLength = 250;
+
+// The name under which a file called `fileName` can be attached: the name a
+// card stores is exactly the name of the file in the folder, so every
+// character the record cannot hold (outside Windows-1252) or that isSafe()
+// refuses becomes '_', the name is trimmed as the record trims it, and a
+// name too long for the record (or for the disk) is cut before its
+// extension. A name that needs none of this comes back as it is.
+QString storable(const QString &fileName);
+
+// `name` (a storable name) with " (n)" before its extension, cut to fit.
+QString numbered(const QString &name, int n);
+
 } // namespace AttachmentName

@@ -1,6 +1,7 @@
 #include "widgets/landlords/TfrmAllegaCartella.h"
 
 #include "engine/attachments/AttachmentFolder.h"
+#include "engine/attachments/AttachmentName.h"
 #include "engine/platform/Platform.h"
 #include "engine/text/TextRules.h"
 #include "widgets/card/CardWindow.h"
@@ -44,6 +45,19 @@ QString overwriteQuestion()
 {
     return QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
                           "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+}
+
+QString copyFailure()
+{
+    return QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti "
+                          "allegati.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella "
+                          "del programma.");
+}
+
+QString renamedNotice(const QString &name)
+{
+    return QStringLiteral("Il nome del file contiene caratteri che la scheda non può conservare, o è troppo "
+                          "lungo: il file è stato allegato con il nome\n\r\n\r%1").arg(name);
 }
 
 QString number(int slot)
@@ -230,17 +244,35 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     // A cancelled dialog ends the action: nothing is copied, nothing asked.
     if (chosen.isEmpty())
         return;
-    controls.file->setText(QFileInfo(chosen).fileName());
-    controls.file->setCursorPosition(0);
-
-    // Failures from here on are silent; the name stays in the slot.
-    const QString name = TextRules::trimmed(controls.file->text());
     const AttachmentFolder folder(platform().programFolder());
-    if (folder.filePath(name).isEmpty() || !folder.create())
+    const QString realName = QFileInfo(chosen).fileName();
+    // The card stores exactly the name of the file in the folder, so a name
+    // the record cannot hold is changed before the copy, not after.
+    const QString storable = AttachmentName::storable(realName);
+    const bool renamed = storable != realName;
+    QString name = storable;
+    if (renamed) {
+        // A changed name must not overwrite a file of another name's.
+        name = folder.freeName(storable);
+    } else if (folder.holds(name) && !platform().askYesNo(overwriteQuestion())) {
+        // The slot now refers to the file already in the folder.
+        showSlotName(controls, name);
         return;
-    if (folder.holds(name) && !platform().askYesNo(overwriteQuestion()))
-        return;  // the slot now refers to the file already in the folder
-    folder.copyIn(chosen, name);
+    }
+    if (name.isEmpty() || !folder.copyIn(chosen, name)) {
+        // The slot keeps what it had: never a name with no file behind it.
+        platform().showMessage(MessageKind::Warning, copyFailure());
+        return;
+    }
+    showSlotName(controls, name);
+    if (renamed)
+        platform().showMessage(MessageKind::Information, renamedNotice(name));
+}
+
+void TfrmAllegaCartella::showSlotName(Slot &controls, const QString &name)
+{
+    controls.file->setText(name);
+    controls.file->setCursorPosition(0);
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot)

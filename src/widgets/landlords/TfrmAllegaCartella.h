@@ -42,6 +42,7 @@ private:
 
     QWidget *buildSlot(int slot);
     void btnSfogliaClick(int slot);
+    static void showSlotName(Slot &controls, const QString &name);
     void btnApriClick(int slot);
     void imgCancellaClick(int slot);
     void btnApplicaClick();

@@ -48,6 +48,10 @@ private slots:
 
     void safeNames_data();
     void safeNames();
+    void storableNames_data();
+    void storableNames();
+    void numberedNamesFit_data();
+    void numberedNamesFit();
     void pathsStayInTheFolder_data();
     void pathsStayInTheFolder();
     void openCommandIsTheQuotedNativePath();
@@ -133,6 +137,55 @@ void TestAttachmentFolder::safeNames()
     QFETCH(QString, name);
     QFETCH(bool, safe);
     QCOMPARE(AttachmentName::isSafe(name), safe);
+}
+
+void TestAttachmentFolder::storableNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("storable");
+
+    const QString x250 = QString(250, QLatin1Char('x'));
+    QTest::newRow("plain, unchanged") << "contratto.pdf" << "contratto.pdf";
+    QTest::newRow("Windows-1252 accents and euro") << QStringLiteral("Città € è.pdf") << QStringLiteral("Città € è.pdf");
+    QTest::newRow("outside the code page") << QStringLiteral("Δόμος ☃.jpg") << QStringLiteral("_____ _.jpg");
+    QTest::newRow("outside the BMP") << QStringLiteral("foto 😀.jpg") << QStringLiteral("foto _.jpg");
+    QTest::newRow("colon, backslash, tab") << QStringLiteral("a:b\\c\td.pdf") << QStringLiteral("a_b_c_d.pdf");
+    QTest::newRow("blanks the record trims") << "  doc.pdf " << "doc.pdf";
+    QTest::newRow("dots alone") << ".." << "_..";
+    QTest::newRow("exactly 250") << x250 << x250;
+    QTest::newRow("251, extension kept") << x250 + QStringLiteral("y.pdf") << QString(246, QLatin1Char('x')) + QStringLiteral(".pdf");
+    QTest::newRow("long extension is cut like a name") << QStringLiteral("a.") + x250 << QStringLiteral("a.") + QString(248, QLatin1Char('x'));
+    // Letters of two bytes each: within the record, not within the disk.
+    QTest::newRow("too long for the disk") << QString(130, QChar(0xE8)) + QStringLiteral(".txt")
+                                           << QString(125, QChar(0xE8)) + QStringLiteral(".txt");
+}
+
+void TestAttachmentFolder::storableNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, storable);
+    QCOMPARE(AttachmentName::storable(name), storable);
+    QVERIFY(AttachmentName::isSafe(storable));
+}
+
+void TestAttachmentFolder::numberedNamesFit_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("numbered");
+
+    QTest::newRow("with extension") << "doc.pdf" << 2 << "doc (2).pdf";
+    QTest::newRow("without") << "LEGGIMI" << 12 << "LEGGIMI (12)";
+    QTest::newRow("cut to fit") << QString(246, QLatin1Char('x')) + QStringLiteral(".pdf") << 3
+                                << QString(242, QLatin1Char('x')) + QStringLiteral(" (3).pdf");
+}
+
+void TestAttachmentFolder::numberedNamesFit()
+{
+    QFETCH(QString, name);
+    QFETCH(int, n);
+    QFETCH(QString, numbered);
+    QCOMPARE(AttachmentName::numbered(name, n), numbered);
 }
 
 void TestAttachmentFolder::pathsStayInTheFolder_data()

@@ -88,6 +88,9 @@ private slots:
     void cancelledDialogEndsTheAction();
     void overwriteQuestion_data();
     void overwriteQuestion();
+    void namesTheRecordCannotHoldAreChanged_data();
+    void namesTheRecordCannotHoldAreChanged();
+    void failedCopyKeepsTheSlot();
     void openHandsTheFolderCopyToTheDesktop();
     void hostileNameIsNeverOpened_data();
     void hostileNameIsNeverOpened();
@@ -350,6 +353,71 @@ void TestAttachmentsWindow::overwriteQuestion()
     QCOMPARE(readAll(inFolder(QStringLiteral("doc.pdf"))), kept);
     QCOMPARE(QDir(attachments()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("doc.pdf")});
     QCOMPARE(m_platform->shellCommands, QStringList{quoted(inFolder(QStringLiteral("doc.pdf")))});
+}
+
+void TestAttachmentsWindow::namesTheRecordCannotHoldAreChanged_data()
+{
+    QTest::addColumn<QString>("realName");
+    QTest::addColumn<QString>("alreadyThere");  // a file of the folder's, or none
+    QTest::addColumn<QString>("storedName");
+
+    const QString longName = QString(251, QLatin1Char('x')) + QStringLiteral(".pdf");
+    QTest::newRow("outside Windows-1252")
+        << QStringLiteral("Città ☃ 日本.pdf") << QString() << QStringLiteral("Città _ __.pdf");
+    QTest::newRow("colon and backslash") << QStringLiteral("a:b\\c.pdf") << QString() << QStringLiteral("a_b_c.pdf");
+    QTest::newRow("longer than the record")
+        << longName << QString() << QString(246, QLatin1Char('x')) + QStringLiteral(".pdf");
+    QTest::newRow("changed name already taken")
+        << QStringLiteral("Città ☃.pdf") << QStringLiteral("Città _.pdf") << QStringLiteral("Città _ (2).pdf");
+}
+
+void TestAttachmentsWindow::namesTheRecordCannotHoldAreChanged()
+{
+    QFETCH(QString, realName);
+    QFETCH(QString, alreadyThere);
+    QFETCH(QString, storedName);
+
+    if (!alreadyThere.isEmpty()) {
+        QVERIFY(QDir().mkpath(attachments()));
+        writeAll(inFolder(alreadyThere), "di un altro");
+    }
+    m_platform->fileChoices = {userFile(realName, "contenuto")};
+    QVERIFY(drive(m_landlords, QStringLiteral("locatori"), [&](QWidget *window) {
+        control<QPushButton>(window, QStringLiteral("btnSfoglia01"))->click();
+        QCOMPARE(control<QLineEdit>(window, QStringLiteral("txtFile01"))->text(), storedName);
+        control<QPushButton>(window, QStringLiteral("btnApri01"))->click();
+        control<QPushButton>(window, QStringLiteral("btnApplica"))->click();
+    }));
+    // What the card stores is the name of the copy, and "Apri" opens it.
+    QCOMPARE(readAll(inFolder(storedName)), QByteArray("contenuto"));
+    QCOMPARE(cardValues(m_landlords).first(), storedName);
+    QCOMPARE(m_platform->shellCommands, QStringList{quoted(inFolder(storedName))});
+    QVERIFY(!QFileInfo::exists(inFolder(realName)));
+    // A changed name never replaces another file, and is told to the user.
+    QVERIFY(m_platform->questions.isEmpty());
+    if (!alreadyThere.isEmpty())
+        QCOMPARE(readAll(inFolder(alreadyThere)), QByteArray("di un altro"));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().kind, MessageKind::Information);
+    QVERIFY(m_platform->lastMessage().text.endsWith(QStringLiteral("\n\r\n\r") + storedName));
+}
+
+void TestAttachmentsWindow::failedCopyKeepsTheSlot()
+{
+    // The attachments folder cannot be made: a file has its name.
+    writeAll(attachments(), "non una cartella");
+    m_platform->fileChoices = {userFile(QStringLiteral("nuovo.pdf"), "nuovo")};
+    m_landlords->setFieldText(QStringLiteral("File02"), QStringLiteral("vecchio.pdf"));
+    QVERIFY(drive(m_landlords, QStringLiteral("locatori"), [&](QWidget *window) {
+        control<QPushButton>(window, QStringLiteral("btnSfoglia02"))->click();
+        QCOMPARE(control<QLineEdit>(window, QStringLiteral("txtFile02"))->text(), QStringLiteral("vecchio.pdf"));
+    }));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().kind, MessageKind::Warning);
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti "
+                            "allegati.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella "
+                            "del programma."));
 }
 
 void TestAttachmentsWindow::openHandsTheFolderCopyToTheDesktop()
