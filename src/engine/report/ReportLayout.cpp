@@ -20,7 +20,7 @@ const QString dateVariable = QStringLiteral("[DATE]");
 void replaceDate(QList<Element> &elements, const QString &date)
 {
     for (Element &element : elements) {
-        if (auto *box = std::get_if<TextBox>(&element))
+        if (auto *box = std::get_if<TextBox>(&element); box && box->isDesignText)
             box->text.replace(dateVariable, date);
     }
 }

@@ -37,7 +37,7 @@ struct PreparedReport
 // sheet's area inside the margins; a band that does not fit in what is left
 // of a sheet goes to the next one whole, except a data band, which is split
 // between two lines of its text boxes and continues at the top of the next
-// sheet. `printDate` replaces "[DATE]" in every text box, as dd/mm/yyyy.
+// sheet. `printDate` replaces "[DATE]" in the design texts, as dd/mm/yyyy.
 PreparedReport prepare(const PageTemplate &pageTemplate, const QDate &printDate);
 
 } // namespace Report

@@ -92,6 +92,7 @@ bool PageTemplate::setText(const QString &name, const QString &text)
     if (!box)
         return false;
     box->text = text;
+    box->isDesignText = false;
     return true;
 }
 

@@ -57,8 +57,10 @@ struct TextBox
     QColor fill{};              // invalid colour: no background
     double linePitchMm = 0.0;   // 0: the font's own line spacing
     // The design text until the program sets another; lines are separated
-    // by '\n'. "[DATE]" stands for the date of printing.
+    // by '\n'. In a design text "[DATE]" stands for the date of printing;
+    // a text the program sets (what the user typed) is printed as it is.
     QString text{};
+    bool isDesignText = true;
 };
 
 enum class Scaling {

@@ -63,6 +63,7 @@ private slots:
     void tooLongLineIsCutAtTheRightEdge();
     void wordWrapKeepsTheTextInsideTheBox();
     void dateVariableIsReplaced();
+    void textsSetByTheProgramPrintAsTheyAre();
     void sheetsHaveTheReportsOrientation_data();
     void sheetsHaveTheReportsOrientation();
     void picturesAreDrawnAtTheirFittedSize();
@@ -215,6 +216,27 @@ void TestReportRendering::dateVariableIsReplaced()
     QCOMPARE(pdf->find(QStringLiteral("Stampa eseguita in data 05/03/2024")).size(), 1);
     QCOMPARE(pdf->find(QStringLiteral("05/03/2024")).size(), 4);
     QVERIFY(!pdf->allText().contains(QStringLiteral("[DATE]")));
+}
+
+void TestReportRendering::textsSetByTheProgramPrintAsTheyAre()
+{
+    TextBox footer = textBox({10.0, 10.0, 150.0, 6.0}, QStringLiteral("Stampa eseguita in data [DATE]"));
+    TextBox reason = textBox({10.0, 20.0, 150.0, 6.0}, QString());
+    reason.name = QStringLiteral("txtCausale");
+    TextBox lines = textBox({0.0, 0.0, 150.0, 12.0}, QString());
+    lines.name = QStringLiteral("txtRighe");
+    PageTemplate pageTemplate = pageWith({footer, reason});
+    pageTemplate.bands = {{QStringLiteral("Dati"), BandKind::Data, 0.0, 190.0, 50.0, {lines}}};
+    // What the user typed, which happens to hold the variable.
+    QVERIFY(pageTemplate.setText(QStringLiteral("txtCausale"), QStringLiteral("Saldo [DATE]")));
+    QVERIFY(pageTemplate.setLines(QStringLiteral("txtRighe"), {QStringLiteral("Nota [DATE]"), QStringLiteral("x")}));
+
+    const PreparedReport report = prepare(pageTemplate, printDate);
+    QStringList texts;
+    for (const Element &element : report.pages.first().elements)
+        texts.append(std::get<TextBox>(element).text);
+    QCOMPARE(texts, QStringList({QStringLiteral("Stampa eseguita in data 05/03/2024"),
+                                 QStringLiteral("Saldo [DATE]"), QStringLiteral("Nota [DATE]\nx")}));
 }
 
 void TestReportRendering::sheetsHaveTheReportsOrientation_data()
