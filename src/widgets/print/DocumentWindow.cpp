@@ -129,8 +129,7 @@ void DocumentWindow::run()
         return;
     }
     const PrintedDocumentTexts texts = PrintedDocuments::texts(m_document);
-    TfrmAnteprimaStampa preview(*report, {texts.printFailure, texts.previewFailure,
-                                          PrintedDocuments::pdfName(m_document, m_cardWindow)},
+    TfrmAnteprimaStampa preview(*report, {texts.printFailure, PrintedDocuments::pdfName(m_document, m_cardWindow)},
                                 this);
     preview.exec();
     accept();

@@ -17,9 +17,6 @@ namespace {
 const QString kPrintFailure = QStringLiteral(
     "Attenzione: la stampa del riepilogo non è andata a buon fine.\n\r\n\r"
     "Si consiglia di controllare le impostazioni della stampante.");
-const QString kSaveFailure = QStringLiteral(
-    "Attenzione: il salvataggio del riepilogo in formato PDF non è andato a buon fine.\n\r\n\r"
-    "Accertarsi di possedere i privilegi di scrittura nella cartella scelta.");
 
 std::optional<Report::PreparedReport> prepared(const QString &title, const QStringList &lines)
 {
@@ -55,7 +52,7 @@ void preview(QWidget *listWindow, const QString &title, const QStringList &lines
         platform().showMessage(MessageKind::Warning, kPrintFailure);
         return;
     }
-    TfrmAnteprimaStampa window(*report, {kPrintFailure, kSaveFailure, DocumentFileName::pdfName(QStringLiteral("Riepilogo"), title)},
+    TfrmAnteprimaStampa window(*report, {kPrintFailure, DocumentFileName::pdfName(QStringLiteral("Riepilogo"), title)},
                                listWindow);
     window.exec();
 }

@@ -111,7 +111,9 @@ void TfrmAnteprimaStampa::savePdf()
     if (path.isEmpty())
         return;
     if (!Report::writePdf(m_report, path))
-        platform().showMessage(MessageKind::Warning, m_texts.saveFailure);
+        platform().showMessage(MessageKind::Warning,
+                               QStringLiteral("Non è stato possibile salvare il documento in formato PDF.\n\n"
+                                              "Verificare di avere i permessi di scrittura nella cartella scelta."));
 }
 
 void TfrmAnteprimaStampa::toggleFullScreen(bool on)

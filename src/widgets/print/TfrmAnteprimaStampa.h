@@ -18,7 +18,6 @@ public:
     struct Texts
     {
         QString printFailure;    // shown when printing from the preview fails
-        QString saveFailure;     // shown when the PDF cannot be written
         QString pdfName;         // proposed in the program folder
     };
 

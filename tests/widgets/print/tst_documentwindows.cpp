@@ -30,6 +30,7 @@ private slots:
     void annullaPrintsNothing();
     void printerThatCannotPrintGivesTheMessage();
     void previewOpensAt100PercentAndSavesAPdf();
+    void failedPdfSaveHasItsOwnMessage();
     void receiptPrintsBothCopies();
 
 private:
@@ -203,6 +204,24 @@ void TestDocumentWindows::previewOpensAt100PercentAndSavesAPdf()
     QVERIFY(pdf);
     QCOMPARE(pdf->find(QStringLiteral("ROSSI MARIO")).size(), 1);
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestDocumentWindows::failedPdfSaveHasItsOwnMessage()
+{
+    // A folder that cannot be written into.
+    m_platform->saveChoices = {m_platform->filePath(QStringLiteral("manca/copia.pdf"))};
+    runDocumentWindow(m_landlords, "cmdAnteprima", "btnStampa", [&](QWidget *) {
+        CardTestTools::onNextModal([&](QWidget *preview) {
+            child<QToolButton>(preview, QStringLiteral("cmdSalvaPdf"))->click();
+            child<QToolButton>(preview, QStringLiteral("cmdChiudi"))->click();
+        });
+    });
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().kind, MessageKind::Warning);
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Non è stato possibile salvare il documento in formato PDF.\n\n"
+                            "Verificare di avere i permessi di scrittura nella cartella scelta."));
+    QVERIFY(!QFile::exists(m_platform->filePath(QStringLiteral("manca/copia.pdf"))));
 }
 
 void TestDocumentWindows::receiptPrintsBothCopies()
