@@ -27,7 +27,7 @@ class SilentPlatform : public Platform
 public:
     explicit SilentPlatform(QString folder) : m_folder(std::move(folder)) {}
     void showMessage(MessageKind, const QString &) override { ++messages; }
-    bool askYesNo(const QString &) override { return false; }
+    bool askYesNo(const QString &, DefaultAnswer) override { return false; }
     QString chooseFileToOpen(const QString &, const QString &, const QString &) override { return {}; }
     QString chooseFileToSave(const QString &, const QString &, const QString &) override { return {}; }
     void shellOpen(const QString &) override {}

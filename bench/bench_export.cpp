@@ -37,7 +37,7 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         ++failures;
     }
-    bool askYesNo(const QString &text) override { return text.startsWith(QStringLiteral("L'esportazione")); }
+    bool askYesNo(const QString &text, DefaultAnswer) override { return text.startsWith(QStringLiteral("L'esportazione")); }
     QString chooseFileToOpen(const QString &, const QString &, const QString &) override { return {}; }
     QString chooseFileToSave(const QString &, const QString &, const QString &) override { return {}; }
     void shellOpen(const QString &) override {}

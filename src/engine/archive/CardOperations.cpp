@@ -45,19 +45,10 @@ qint64 CardOperations::countRecords() const
     return records;
 }
 
-bool CardOperations::loadRecord(qint64 k)
+void CardOperations::showRecord(qint64 k, const QByteArray &record)
 {
-    ArchiveFile file(m_archivePath, m_layout.recordSize());
-    QByteArray record;
-    if (!file.open() || !file.read(k, &record)) {
-        file.close();
-        showAccessDenied();
-        return false;
-    }
-    file.close();
     m_view.showCardRecord(Record::decode(m_layout, record));
     m_view.setPosition(QString::number(k));
-    return true;
 }
 
 void CardOperations::goTo(Target target)
@@ -184,9 +175,24 @@ void CardOperations::save()
     }
     const QByteArray record = m_view.cardRecord().encode();
     ArchiveFile file(m_archivePath, m_layout.recordSize());
-    if (!file.open()) {
+    if (!file.open() || file.count() < 0) {
+        file.close();
         showAccessDenied(m_messages.saveFailureKind);
         return;
+    }
+    const QString question = m_view.questionBeforeWriting(file, p);
+    if (!question.isEmpty()) {
+        // The lock is not kept while the user thinks: another copy of the
+        // program must not wait for the answer.
+        file.close();
+        if (!platform().askYesNo(question, DefaultAnswer::No)) {
+            m_view.savingDeclined();
+            return;
+        }
+        if (!file.open()) {
+            showAccessDenied(m_messages.saveFailureKind);
+            return;
+        }
     }
     const qint64 records = file.count();
     if (records < 0) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class ArchiveFile;
 class RecordLayout;
 
 // What the archive operations need of a card window. The windows implement
@@ -31,6 +32,18 @@ public:
     // The window's own check before saving; it shows its own message and
     // moves the focus when it refuses.
     virtual bool checkBeforeSave() = 0;
+    // Asked under the archive's lock just before the card is written over
+    // record `ownPosition` (0: appended): a question the user must answer
+    // Yes to before the card is saved (a receipt number already used by
+    // another copy of the program), or an empty text.
+    virtual QString questionBeforeWriting(const ArchiveFile &archive, qint64 ownPosition)
+    {
+        Q_UNUSED(archive);
+        Q_UNUSED(ownPosition);
+        return QString();
+    }
+    // The user answered No to that question: nothing was saved.
+    virtual void savingDeclined() {}
 };
 
 // First, Previous, Next, Last, Save, New and Duplicate on one archive. Each
@@ -52,8 +65,10 @@ public:
     void save();
     void newCard();
     void duplicate();
-    // Loads record k into the card (used by the search windows too).
-    bool loadRecord(qint64 k);
+    // Shows record k from its bytes, as a list read them when it traced a
+    // line back to its records: they are not read a second time, so a
+    // record chosen in a list is shown even if the archive has gone since.
+    void showRecord(qint64 k, const QByteArray &record);
     // The number of records, opening (and creating) the archive and closing
     // it again; -1 when it cannot be reached. Shows nothing.
     qint64 countRecords() const;

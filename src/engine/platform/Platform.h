@@ -9,6 +9,9 @@
 // a plain box has no icon and OK only.
 enum class MessageKind { Information, Warning, Error, Plain };
 
+// The button of a question that Enter presses.
+enum class DefaultAnswer { Yes, No };
+
 // Everything that would block a test or reach outside the program: message
 // boxes, questions, file dialogs, the desktop's open operation, the clock and
 // the program folder. The real implementation lives with the widgets and is
@@ -21,7 +24,8 @@ public:
 
     virtual void showMessage(MessageKind kind, const QString &text) = 0;
     // A Yes/No question; true for Yes.
-    virtual bool askYesNo(const QString &text) = 0;
+    bool askYesNo(const QString &text) { return askYesNo(text, DefaultAnswer::Yes); }
+    virtual bool askYesNo(const QString &text, DefaultAnswer defaultAnswer) = 0;
     // A file-open dialog; an empty text when the user cancels. The filter is
     // written as Windows programs write it, descriptions and patterns
     // alternating between '|' ("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|

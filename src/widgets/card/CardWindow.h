@@ -35,8 +35,8 @@ public:
     QString fieldText(const QString &fieldName) const;
     void setFieldText(const QString &fieldName, const QString &text);
     QString statusText() const;
-    // Loads record k of the archive into the card (search windows).
-    bool showRecord(qint64 k) { return m_operations.loadRecord(k); }
+    // Shows record k of the archive from the bytes a list window traced.
+    void showRecord(qint64 k, const QByteArray &record) { m_operations.showRecord(k, record); }
     // What a toolbar button (cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta,
     // cmdNumerazione, cmdGuida) or a side button without an action of its
     // own does in this window. Such a button stays disabled until its

@@ -41,5 +41,5 @@ void TfrmSospesi::handleChosen(const std::vector<SummaryListing::TracedRecord> &
     if (!contracts)
         return;
     for (const SummaryListing::TracedRecord &record : records)
-        contracts->showRecord(record.number);
+        contracts->showRecord(record.number, record.bytes);
 }

@@ -111,7 +111,7 @@ void QtPlatform::showMessage(MessageKind kind, const QString &text)
     box.exec();
 }
 
-bool QtPlatform::askYesNo(const QString &text)
+bool QtPlatform::askYesNo(const QString &text, DefaultAnswer defaultAnswer)
 {
     QMessageBox box(dialogOwner());
     box.setWindowTitle(boxTitle());
@@ -119,7 +119,7 @@ bool QtPlatform::askYesNo(const QString &text)
     box.setText(displayText(text));
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

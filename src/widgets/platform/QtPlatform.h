@@ -8,7 +8,7 @@ class QtPlatform : public Platform
 {
 public:
     void showMessage(MessageKind kind, const QString &text) override;
-    bool askYesNo(const QString &text) override;
+    bool askYesNo(const QString &text, DefaultAnswer defaultAnswer) override;
     QString chooseFileToOpen(const QString &title, const QString &filter,
                              const QString &defaultSuffix) override;
     QString chooseFileToSave(const QString &title, const QString &filter,

@@ -2,6 +2,7 @@
 
 #include "engine/platform/Platform.h"
 #include "engine/receipts/AmountInWords.h"
+#include "engine/receipts/ReceiptNumbers.h"
 #include "engine/receipts/ReceiptAmount.h"
 #include "engine/settings/IniFile.h"
 #include "engine/text/DateText.h"
@@ -225,6 +226,18 @@ bool TfrmRicevuta::checkBeforeSave()
         return false;
     }
     return true;
+}
+
+QString TfrmRicevuta::questionBeforeWriting(const ArchiveFile &archive, qint64 ownPosition)
+{
+    const QString number = fieldText(QStringLiteral("NumRic"));
+    const std::optional<ReceiptNumbers::UsedBy> used = ReceiptNumbers::findUsed(archive, number, ownPosition);
+    return used ? ReceiptNumbers::duplicateQuestion(number, *used) : QString();
+}
+
+void TfrmRicevuta::savingDeclined()
+{
+    focusField(QStringLiteral("NumRic"));
 }
 
 void TfrmRicevuta::fieldKeyReleased(QWidget *field)

@@ -27,6 +27,8 @@ protected:
     void newCard() override;
     void prepareDuplicate() override;
     bool checkBeforeSave() override;
+    QString questionBeforeWriting(const ArchiveFile &archive, qint64 ownPosition) override;
+    void savingDeclined() override;
     void fieldKeyReleased(QWidget *field) override;
     void fieldFocusLost(QWidget *field) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

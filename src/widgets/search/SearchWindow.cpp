@@ -276,5 +276,5 @@ void SearchWindow::handleChosen(const std::vector<SummaryListing::TracedRecord> 
     if (!card)
         return;
     for (const SummaryListing::TracedRecord &record : records)
-        card->showRecord(record.number);
+        card->showRecord(record.number, record.bytes);
 }

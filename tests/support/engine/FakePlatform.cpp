@@ -18,9 +18,10 @@ void FakePlatform::showMessage(MessageKind kind, const QString &text)
         onMessage(messages.constLast());
 }
 
-bool FakePlatform::askYesNo(const QString &text)
+bool FakePlatform::askYesNo(const QString &text, DefaultAnswer defaultAnswer)
 {
     questions.append(text);
+    questionDefaults.append(defaultAnswer);
     return answers.isEmpty() ? false : answers.takeFirst();
 }
 

@@ -25,7 +25,7 @@ public:
     ~FakePlatform() override;
 
     void showMessage(MessageKind kind, const QString &text) override;
-    bool askYesNo(const QString &text) override;
+    bool askYesNo(const QString &text, DefaultAnswer defaultAnswer) override;
     QString chooseFileToOpen(const QString &title, const QString &filter,
                              const QString &defaultSuffix) override;
     QString chooseFileToSave(const QString &title, const QString &filter,
@@ -38,6 +38,7 @@ public:
     // The messages shown so far, oldest first.
     QList<Message> messages;
     QStringList questions;
+    QList<DefaultAnswer> questionDefaults;  // the default button of each question
     QList<bool> answers;            // consumed by askYesNo; No when empty
     QStringList fileChoices;        // consumed by chooseFileToOpen; "" when empty
     QStringList fileDialogTitles;

@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -100,6 +101,7 @@ private slots:
     void unreadableArchiveOnDoubleClickClosesSilently();
     void nonExpiredContractsAroundToday();
     void nonExpiredDoubleClickShowsTheContract();
+    void archiveGoneAfterTheTraceClosesSilently();
     void entryPoints();
 
 private:
@@ -343,6 +345,29 @@ void TestListWindows::nonExpiredDoubleClickShowsTheContract()
     QVERIFY(showAndFill(again));
     doubleClickRow(again.listView(), 0);
     QCOMPARE(m_contracts->fieldText(QStringLiteral("Locatore")), QStringLiteral("VERDI"));
+    QCOMPARE(control<QLabel>(m_contracts, QStringLiteral("lblPosizione"))->text(), QStringLiteral("2"));
+}
+
+void TestListWindows::archiveGoneAfterTheTraceClosesSilently()
+{
+    const RecordLayout &layout = RecordLayouts::contratto();
+    QVERIFY(SearchFixture::write(m_platform->filePath(kContracts),
+                                 {SearchFixture::record(layout, {{"Conduttore", "ROSSI"}, {"FineCon", "31/12/2026"}}),
+                                  SearchFixture::record(layout, {{"Conduttore", "VERDI"}, {"FineCon", "31/12/2026"}})}));
+    TfrmSospesi window(m_contracts);
+    QVERIFY(showAndFill(window));
+    // The window answers after every record it reads back; meanwhile the
+    // archive goes, and a folder takes its name.
+    SummaryListWindow::setReadingPace(1, 0);
+    QTimer::singleShot(0, &window, [this] {
+        QVERIFY(QFile::remove(m_platform->filePath(kContracts)));
+        QVERIFY(QDir(m_platform->folder()).mkdir(kContracts));
+    });
+    doubleClickRow(window.listView(), 1);
+    QVERIFY(!window.isVisible());
+    QVERIFY(QFileInfo(m_platform->filePath(kContracts)).isDir());
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(m_contracts->fieldText(QStringLiteral("Conduttore")), QStringLiteral("VERDI"));
     QCOMPARE(control<QLabel>(m_contracts, QStringLiteral("lblPosizione"))->text(), QStringLiteral("2"));
 }
 

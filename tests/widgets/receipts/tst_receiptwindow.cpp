@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -61,6 +62,9 @@ private slots:
     void saveStoresTheNormalisedAmount_data();
     void saveStoresTheNormalisedAmount();
     void saveAppendsThenOverwrites();
+    void numberAlreadyUsedAsksFirst_data();
+    void numberAlreadyUsedAsksFirst();
+    void twoCopiesSavingAtOnceNeverShareANumber();
     void amountInWordsFollowsTheEuroBox();
     void centsBoxRules();
     void clickOnTheWordsPointsToTheEuroBox_data();
@@ -413,6 +417,101 @@ void TestReceiptWindow::saveAppendsThenOverwrites()
     QCOMPARE(QFileInfo(archive()).size(), 3 * RecordLayouts::ricevuta().recordSize());
     QCOMPARE(Record::decode(RecordLayouts::ricevuta(), storedRecord(3)).value(QStringLiteral("Causale01")),
              QStringLiteral("Saldo"));
+}
+
+void TestReceiptWindow::numberAlreadyUsedAsksFirst_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("used, No") << "2" << false << true << false;
+    QTest::newRow("used, Yes") << "2" << true << true << true;
+    QTest::newRow("same number with leading zeros") << " 002 " << false << true << false;
+    QTest::newRow("free") << "4" << false << false << true;
+    QTest::newRow("free, letters") << "2/B" << false << false << true;
+}
+
+void TestReceiptWindow::numberAlreadyUsedAsksFirst()
+{
+    QFETCH(QString, number);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, saved);
+
+    QFile file(archive());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QStringList payers = {QStringLiteral("ROSSI"), QStringLiteral("BIANCHI ANNA"), QStringLiteral("VERDI")};
+    for (int k = 1; k <= payers.size(); ++k)
+        file.write(receiptBytes(QString::number(k), payers.at(k - 1)));
+    file.close();
+    openOn(archive());
+    click("cmdNuovo");
+    set("NumRic", number);
+    set("Pagatore01", QStringLiteral("NERI"));
+    set("Causale01", QStringLiteral("Affitto"));
+    m_platform->answers = {answer};
+    click("cmdSalva");
+
+    if (asked) {
+        QCOMPARE(m_platform->questions,
+                 QStringList{QStringLiteral("Attenzione: il numero %1 è già stato usato dalla ricevuta di "
+                                            "BIANCHI ANNA del 01/02/2026.\n\nSalvare comunque la ricevuta?")
+                                 .arg(number.trimmed())});
+        QCOMPARE(m_platform->questionDefaults, QList<DefaultAnswer>{DefaultAnswer::No});
+    } else {
+        QVERIFY(m_platform->questions.isEmpty());
+    }
+    const QString position = control<QLabel>(m_window, QStringLiteral("lblPosizione"))->text();
+    if (saved) {
+        QCOMPARE(position, QStringLiteral("4"));
+        QCOMPARE(QFileInfo(archive()).size(), 4 * RecordLayouts::ricevuta().recordSize());
+        QCOMPARE(m_platform->lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        // Saved again over itself, its own number asks nothing.
+        m_platform->questions.clear();
+        click("cmdSalva");
+        QCOMPARE(m_platform->questions.size(), asked ? 1 : 0);
+    } else {
+        QVERIFY(position.isEmpty());
+        QCOMPARE(QFileInfo(archive()).size(), 3 * RecordLayouts::ricevuta().recordSize());
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(focused(), field("txtNumRic"));
+    }
+}
+
+void TestReceiptWindow::twoCopiesSavingAtOnceNeverShareANumber()
+{
+    // Two copies of the program on one folder both press New, then both
+    // Save at the same moment; neither answers the question (No, its
+    // default).
+    QList<QProcess *> copies;
+    for (const char *payer : {"ROSSI", "VERDI"}) {
+        auto *copy = new QProcess(this);
+        copy->setProgram(QStringLiteral(RECEIPT_SAVE_WORKER));
+        copy->setArguments({archive(), QLatin1String(payer)});
+        copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        copy->start();
+        copies.append(copy);
+    }
+    for (QProcess *copy : copies) {
+        QVERIFY(copy->waitForReadyRead(30000));
+        QCOMPARE(copy->readLine().trimmed(), QByteArray("numero 1"));
+    }
+    for (QProcess *copy : copies)
+        copy->write("salva\n");
+    QStringList outcomes;
+    for (QProcess *copy : copies) {
+        QVERIFY(copy->waitForFinished(30000));
+        QCOMPARE(copy->exitCode(), 0);
+        outcomes.append(QString::fromUtf8(copy->readAll()).trimmed());
+    }
+    outcomes.sort();
+    QCOMPARE(outcomes.size(), 2);
+    QVERIFY2(outcomes.at(0).startsWith(QStringLiteral("domanda: Attenzione: il numero 1 è già stato usato dalla ricevuta di ")),
+             qPrintable(outcomes.join(QLatin1Char('|'))));
+    QCOMPARE(outcomes.at(1), QStringLiteral("posizione 1"));
+    QCOMPARE(QFileInfo(archive()).size(), RecordLayouts::ricevuta().recordSize());
 }
 
 void TestReceiptWindow::amountInWordsFollowsTheEuroBox()
