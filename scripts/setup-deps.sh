@@ -12,9 +12,9 @@ PACKAGES=(
   fonts-liberation
   fonts-dejavu-core
   libxlsxwriter-dev
+  libzip-dev
   pkg-config
   poppler-utils
-  zlib1g-dev
 )
 # LibreOffice reads the spreadsheet exports back in the tests.
 TEST_PACKAGES=(

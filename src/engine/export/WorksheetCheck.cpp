@@ -1,54 +1,49 @@
 #include "engine/export/WorksheetCheck.h"
 
-namespace {
-
-constexpr char RowStart[] = "<row r=\"";
-constexpr qsizetype RowStartSize = sizeof(RowStart) - 1;
-constexpr char CellStart[] = "<c r=\"";
-// A row's tag with its number, or a cell's tag, fits in this many bytes:
-// what is left of a piece beyond it waits for the next piece.
-constexpr qsizetype Lookahead = 32;
-constexpr char SheetEnd[] = "</worksheet>";
-
-} // namespace
-
 WorksheetCheck::WorksheetCheck(qint64 rows, int columns)
     : m_rows(rows)
-    , m_cellsExpected(rows * columns)
+    , m_columns(columns)
 {
 }
 
 void WorksheetCheck::feed(const char *data, qsizetype size)
 {
-    m_pending.append(data, size);
-    if (m_pending.size() > Lookahead) {
-        scan(m_pending.size() - Lookahead);
-        m_pending.remove(0, m_pending.size() - Lookahead);
-    }
-    m_tail = m_pending.right(Lookahead);
+    m_xml.addData(QByteArray(data, size));
+    readAvailable();
 }
 
-void WorksheetCheck::scan(qsizetype end)
+void WorksheetCheck::readAvailable()
 {
-    const QByteArrayView text(m_pending);
-    for (qsizetype at = text.indexOf('<'); at >= 0 && at < end; at = text.indexOf('<', at + 1)) {
-        const QByteArrayView rest = text.sliced(at);
-        if (rest.startsWith(CellStart)) {
-            ++m_cells;
-        } else if (rest.startsWith(RowStart)) {
-            const qsizetype close = rest.indexOf('"', RowStartSize);
-            bool number = false;
-            const qint64 row = close > 0 ? rest.sliced(RowStartSize, close - RowStartSize).toLongLong(&number) : -1;
-            m_ordered = m_ordered && number && row == m_nextRow;
-            ++m_nextRow;
+    while (m_sound && !m_xml.atEnd()) {
+        switch (m_xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (m_xml.name() == QLatin1String("row")) {
+                bool number = false;
+                const qint64 row = m_xml.attributes().value(QLatin1String("r")).toLongLong(&number);
+                m_sound = number && row == m_nextRow && row <= m_rows;
+                ++m_nextRow;
+                m_cellsInRow = 0;
+            } else if (m_xml.name() == QLatin1String("c")) {
+                ++m_cellsInRow;
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            if (m_xml.name() == QLatin1String("row"))
+                m_sound = m_cellsInRow == m_columns;
+            else if (m_xml.name() == QLatin1String("worksheet"))
+                m_ended = true;
+            break;
+        default:
+            break;
         }
     }
+    // The end of the pieces so far is not an error: more may come.
+    if (m_xml.hasError() && m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+        m_sound = false;
 }
 
 bool WorksheetCheck::isComplete()
 {
-    scan(m_pending.size());
-    m_pending.clear();
-    return m_ordered && m_nextRow == m_rows + 1 && m_cells == m_cellsExpected
-           && m_tail.trimmed().endsWith(SheetEnd);
+    readAvailable();
+    return m_sound && m_ended && m_nextRow == m_rows + 1 && !m_xml.hasError();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QByteArray>
+#include <QXmlStreamReader>
 #include <QtGlobal>
 
 // Checks a worksheet's XML, fed piece by piece as it is unzipped, against
 // the rows and columns that were written into it: every row in order, every
-// cell, the closing tag. libxlsxwriter keeps the rows in a scratch file
-// while it writes; when the disk refuses part of that file, the library
-// still packs what it got into a sound zip, and only the sheet's own text
-// shows what is missing.
+// cell, a well-formed document to its end. libxlsxwriter keeps the rows in
+// a scratch file while it writes; when the disk refuses part of that file,
+// the library still packs what it got into a sound zip, and only the
+// sheet's own text shows what is missing.
 class WorksheetCheck
 {
 public:
@@ -20,13 +20,14 @@ public:
     bool isComplete();
 
 private:
-    void scan(qsizetype end);
+    // Reads what the pieces fed so far hold.
+    void readAvailable();
 
+    QXmlStreamReader m_xml;
     qint64 m_rows;
-    qint64 m_cellsExpected;
-    QByteArray m_pending;  // the bytes not scanned yet
+    int m_columns;
     qint64 m_nextRow = 1;
-    qint64 m_cells = 0;
-    bool m_ordered = true;
-    QByteArray m_tail;  // the last bytes of the sheet
+    int m_cellsInRow = 0;
+    bool m_sound = true;
+    bool m_ended = false;  // the worksheet element closed
 };

@@ -4,7 +4,7 @@
 #include "engine/export/ExportTables.h"
 #include "engine/export/ReplacingFile.h"
 #include "engine/export/WorksheetCheck.h"
-#include "engine/export/ZipReader.h"
+#include "engine/zip/ZipReader.h"
 #include "engine/text/Cp1252.h"
 
 #include <QFileInfo>

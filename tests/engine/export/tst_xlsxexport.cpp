@@ -7,7 +7,7 @@
 #include "engine/export/ExportRows.h"
 #include "engine/export/ExportTables.h"
 #include "engine/export/XlsxExport.h"
-#include "engine/export/ZipReader.h"
+#include "engine/zip/ZipReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "XlsxSheet.h"
 
-#include "engine/export/ZipReader.h"
+#include "engine/zip/ZipReader.h"
 
 #include <QHash>
 #include <QRegularExpression>

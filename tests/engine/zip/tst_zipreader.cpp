@@ -1,4 +1,4 @@
-#include "engine/export/ZipReader.h"
+#include "engine/zip/ZipReader.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -209,7 +209,9 @@ void TestZipReader::damagedContentIsRefused_data()
     QTest::addColumn<int>("at");  // from the start of the entry's data
     QTest::newRow("stored byte") << 0 << 3;
     QTest::newRow("deflated byte") << 1 << 500;
-    QTest::newRow("deflated last byte") << 3 << -1;
+    // The deflated stream's last byte may hold only padding after its end
+    // code, which changes no content: a byte before it is damaged instead.
+    QTest::newRow("deflated, near the end") << 3 << -3;
 }
 
 void TestZipReader::damagedContentIsRefused()
@@ -220,7 +222,7 @@ void TestZipReader::damagedContentIsRefused()
     const Entry &damaged = sampleEntries()[entry];
     const qsizetype start = bytes.indexOf(damaged.name) + damaged.name.size();
     const qsizetype size = damaged.deflate ? deflated(damaged.content).size() : damaged.content.size();
-    const qsizetype position = at >= 0 ? start + at : start + size - 1;
+    const qsizetype position = at >= 0 ? start + at : start + size + at;
     bytes[position] = static_cast<char>(bytes[position] ^ 0x5A);
     ZipReader zip(write(bytes));
     QVERIFY(zip.open());
@@ -235,9 +237,6 @@ void TestZipReader::notAZipIsRefused_data()
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("text") << QByteArray("<html>not a workbook</html>").repeated(10);
     QTest::newRow("end record only") << zip.bytes.mid(zip.endOffset);
-    QByteArray gap = zip.bytes;
-    gap.insert(zip.endOffset, "junk");
-    QTest::newRow("bytes between directory and end") << gap;
     QByteArray wrongOffset = zip.bytes;
     wrongOffset[zip.endOffset + 16] = static_cast<char>(wrongOffset[zip.endOffset + 16] + 1);
     QTest::newRow("directory offset wrong") << wrongOffset;
