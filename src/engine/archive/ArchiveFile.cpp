@@ -1,5 +1,7 @@
 #include "engine/archive/ArchiveFile.h"
 
+#include "engine/diagnostics/Logging.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
@@ -75,8 +77,11 @@ bool ArchiveFile::open()
     close();
     const QByteArray nativePath = QFile::encodeName(m_path);
     const int fd = ::open(nativePath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
+    if (fd < 0) {
+        const QString reason = Logging::systemError();
+        qCWarning(lcArchive) << "cannot open" << m_path << ":" << reason;
         return false;
+    }
 
     QElapsedTimer waited;
     waited.start();
@@ -86,6 +91,12 @@ bool ArchiveFile::open()
         if (errno == ENOLCK || errno == EINVAL || errno == EOPNOTSUPP)
             break;
         if ((errno != EWOULDBLOCK && errno != EINTR) || waited.elapsed() >= lockTimeout) {
+            const bool stillLocked = errno == EWOULDBLOCK || errno == EINTR;
+            const QString reason = Logging::systemError();
+            if (stillLocked)
+                qCWarning(lcArchive) << "still locked by another program after" << lockTimeout << "ms:" << m_path;
+            else
+                qCWarning(lcArchive) << "cannot lock" << m_path << ":" << reason;
             ::close(fd);
             return false;
         }
@@ -111,8 +122,11 @@ bool ArchiveFile::read(qint64 k, QByteArray *record) const
     if (records < 0 || k < 1 || k > records)
         return false;
     QByteArray bytes(m_recordSize, Qt::Uninitialized);
-    if (!readFully(m_fd, bytes.data(), m_recordSize, static_cast<off_t>((k - 1) * m_recordSize)))
+    if (!readFully(m_fd, bytes.data(), m_recordSize, static_cast<off_t>((k - 1) * m_recordSize))) {
+        const QString reason = Logging::systemError();
+        qCWarning(lcArchive) << "cannot read record" << k << "of" << m_path << ":" << reason;
         return false;
+    }
     *record = bytes;
     return true;
 }
@@ -126,6 +140,8 @@ bool ArchiveFile::write(qint64 k, const QByteArray &record)
     const bool appending = k == records + 1;
     if (writeFully(m_fd, record.constData(), m_recordSize, offset) && ::fsync(m_fd) == 0)
         return true;
+    const QString reason = Logging::systemError();
+    qCWarning(lcArchive) << "cannot write record" << k << "of" << m_path << ":" << reason;
     if (appending) {
         // Drop whatever part of the new record reached the file (a disk
         // full halfway): the archive keeps exactly the records it had.

@@ -1,6 +1,7 @@
 #include "engine/attachments/AttachmentFolder.h"
 
 #include "engine/attachments/AttachmentName.h"
+#include "engine/diagnostics/Logging.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -76,28 +77,38 @@ bool AttachmentFolder::create() const
 bool AttachmentFolder::copyIn(const QString &source, const QString &fileName) const
 {
     const QString target = filePath(fileName);
-    if (target.isEmpty() || !create())
+    if (target.isEmpty())
         return false;
+    if (!create()) {
+        qCWarning(lcFiles) << "cannot create the attachments folder" << m_path;
+        return false;
+    }
 
     QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
+    if (!input.open(QIODevice::ReadOnly)) {
+        qCWarning(lcFiles) << "cannot read" << source << ":" << input.errorString();
         return false;
+    }
     QSaveFile output(target);
     // Unbuffered, so that a short write shows in write()'s count; through
     // the buffer it would happen inside commit(), which could then install
     // the cut file.
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qCWarning(lcFiles) << "cannot write" << target << ":" << output.errorString();
         return false;
+    }
     QByteArray chunk(kChunkSize, Qt::Uninitialized);
     for (;;) {
         const qint64 got = input.read(chunk.data(), chunk.size());
         if (got < 0) {
+            qCWarning(lcFiles) << "cannot read" << source << ":" << input.errorString();
             output.cancelWriting();
             return false;
         }
         if (got == 0)
             break;
         if (output.write(chunk.constData(), got) != got) {
+            qCWarning(lcFiles) << "cannot write" << target << ":" << output.errorString();
             output.cancelWriting();
             return false;
         }

@@ -1,5 +1,7 @@
 #include "engine/export/ReplacingFile.h"
 
+#include "engine/diagnostics/Logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,8 +78,11 @@ bool ReplacingFile::create()
     if (m_fd >= 0)
         return false;
     const QByteArray folder = QFile::encodeName(QFileInfo(m_target).absolutePath());
-    if (!createUnnamed(folder) && !createNamed())
+    if (!createUnnamed(folder) && !createNamed()) {
+        const QString reason = Logging::systemError();
+        qCWarning(lcExport) << "cannot create a file beside" << m_target << ":" << reason;
         return false;
+    }
     // Held until the file is closed: a file of this name that nobody holds
     // is a leftover.
     ::flock(m_fd, LOCK_EX);
@@ -125,8 +130,13 @@ bool ReplacingFile::createNamed()
 
 bool ReplacingFile::commit()
 {
-    if (m_fd < 0 || m_committed || ::fsync(m_fd) != 0)
+    if (m_fd < 0 || m_committed)
         return false;
+    if (::fsync(m_fd) != 0) {
+        const QString reason = Logging::systemError();
+        qCWarning(lcExport) << "cannot flush the new" << m_target << ":" << reason;
+        return false;
+    }
     if (m_named.isEmpty()) {
         // An unnamed file cannot be linked over an existing one: it is given
         // a temporary name first, then renamed like a named one.
@@ -137,17 +147,24 @@ bool ReplacingFile::commit()
                          AT_SYMLINK_FOLLOW) == 0)
                 m_named = name;
             else if (errno != EEXIST)
-                return false;
+                break;
         }
-        if (m_named.isEmpty())
+        if (m_named.isEmpty()) {
+            const QString reason = Logging::systemError();
+            qCWarning(lcExport) << "cannot name the new" << m_target << ":" << reason;
             return false;
+        }
     }
     // rename() replaces the target in one step: a reader sees either the
     // old file or the new one, never a mixture or no file.
     m_committed = std::rename(QFile::encodeName(m_named).constData(), QFile::encodeName(m_target).constData()) == 0;
-    if (m_committed)
-        m_named.clear();
-    return m_committed;
+    if (!m_committed) {
+        const QString reason = Logging::systemError();
+        qCWarning(lcExport) << "cannot put the new file in place of" << m_target << ":" << reason;
+        return false;
+    }
+    m_named.clear();
+    return true;
 }
 
 void ReplacingFile::removeLeftovers(const QString &target)

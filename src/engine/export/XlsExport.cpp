@@ -4,6 +4,7 @@
 #include "engine/export/ExportTables.h"
 #include "engine/text/Cp1252.h"
 
+#include "engine/diagnostics/Logging.h"
 #include "engine/export/ReplacingFile.h"
 
 #include <QFile>
@@ -87,8 +88,11 @@ public:
 
     bool flush(QByteArray &text)
     {
-        if (m_ok && !text.isEmpty())
+        if (m_ok && !text.isEmpty()) {
             m_ok = m_output.write(text) == text.size();
+            if (!m_ok)
+                qCWarning(lcExport) << "cannot write the spreadsheet:" << m_output.errorString();
+        }
         text.clear();
         return m_ok;
     }

@@ -1,5 +1,6 @@
 #include "engine/export/XlsxExport.h"
 
+#include "engine/diagnostics/Logging.h"
 #include "engine/export/ExportRows.h"
 #include "engine/export/ExportTables.h"
 #include "engine/export/ReplacingFile.h"
@@ -66,6 +67,8 @@ public:
         options.tmpdir = m_scratchFolder.data();
         m_workbook = workbook_new_opt(path.constData(), &options);
         m_ok = m_workbook != nullptr;
+        if (!m_ok)
+            qCWarning(lcExport) << "libxlsxwriter cannot start a workbook in" << path;
     }
     ~Workbook() { close(); }
     Workbook(const Workbook &) = delete;
@@ -73,8 +76,18 @@ public:
 
     lxw_workbook *get() const { return m_workbook; }
     bool ok() const { return m_ok; }
-    void check(lxw_error result) { m_ok = m_ok && result == LXW_NO_ERROR; }
-    void check(const void *created) { m_ok = m_ok && created != nullptr; }
+    void check(lxw_error result)
+    {
+        if (m_ok && result != LXW_NO_ERROR)
+            qCWarning(lcExport) << "libxlsxwriter:" << lxw_strerror(result);
+        m_ok = m_ok && result == LXW_NO_ERROR;
+    }
+    void check(const void *created)
+    {
+        if (m_ok && !created)
+            qCWarning(lcExport) << "libxlsxwriter could not create a part of the workbook";
+        m_ok = m_ok && created != nullptr;
+    }
     // Writes the file; the library frees the workbook whatever happens.
     bool close()
     {
@@ -143,11 +156,15 @@ void writeSheet(Workbook &workbook, const ExportDefinition &definition, const Ex
 bool isCompleteWorkbook(const QString &path, const ExportRows &rows)
 {
     ZipReader zip(path);
-    if (!zip.open())
+    if (!zip.open()) {
+        qCWarning(lcExport) << "the workbook written is not a complete zip:" << zip.errorString();
         return false;
+    }
     const QStringList parts = XlsxExport::requiredParts();
-    if (!std::all_of(parts.cbegin(), parts.cend(), [&zip](const QString &part) { return zip.contains(part); }))
+    if (!std::all_of(parts.cbegin(), parts.cend(), [&zip](const QString &part) { return zip.contains(part); })) {
+        qCWarning(lcExport) << "the workbook written lacks some of its parts:" << zip.names();
         return false;
+    }
     const QString sheetPart = QStringLiteral("xl/worksheets/sheet1.xml");
     // The header row and the data rows.
     WorksheetCheck sheet(rows.rowCount() + 1, rows.columnCount());
@@ -156,10 +173,16 @@ bool isCompleteWorkbook(const QString &path, const ExportRows &rows)
         const bool read = name == sheetPart
             ? zip.read(name, [&sheet](const char *data, qsizetype size) { sheet.feed(data, size); })
             : zip.read(name, [](const char *, qsizetype) {});
-        if (!read)
+        if (!read) {
+            qCWarning(lcExport) << "the workbook's part" << name << "cannot be read back:" << zip.errorString();
             return false;
+        }
     }
-    return sheet.isComplete();
+    if (!sheet.isComplete()) {
+        qCWarning(lcExport) << "the worksheet written lacks rows or cells";
+        return false;
+    }
+    return true;
 }
 
 } // namespace

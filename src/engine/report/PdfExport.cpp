@@ -1,5 +1,6 @@
 #include "engine/report/PdfExport.h"
 
+#include "engine/diagnostics/Logging.h"
 #include "engine/report/ReportRenderer.h"
 
 #include <QPdfWriter>
@@ -10,8 +11,10 @@ namespace Report {
 bool writePdf(const PreparedReport &report, const QString &filePath)
 {
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcReport) << "cannot write the PDF" << filePath << ":" << file.errorString();
         return false;
+    }
     {
         // The writer flushes its last page when it is destroyed, so it must
         // be gone before the file is committed.
@@ -24,7 +27,11 @@ bool writePdf(const PreparedReport &report, const QString &filePath)
             return false;
         }
     }
-    return file.commit();
+    if (!file.commit()) {
+        qCWarning(lcReport) << "cannot write the PDF" << filePath << ":" << file.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace Report

@@ -1,5 +1,6 @@
 #include "engine/report/ReportRenderer.h"
 
+#include "engine/diagnostics/Logging.h"
 #include "engine/report/FontFamilies.h"
 #include "engine/report/PictureFit.h"
 #include "engine/report/TextMetrics.h"
@@ -150,14 +151,17 @@ bool render(const PreparedReport &report, QPagedPaintDevice &device)
     // back where they belong on the sheet.
     device.setPageLayout(report.pageLayout());
     QPainter painter;
-    if (!painter.begin(&device))
+    if (!painter.begin(&device)) {
+        qCWarning(lcReport) << "painting cannot start on the printer or file";
         return false;
+    }
     const QMarginsF kept = device.pageLayout().margins(QPageLayout::Millimeter);
     const double dpiX = device.logicalDpiX();
     const double dpiY = device.logicalDpiY();
     SheetPainter sheet(painter, dpiX, dpiY);
     for (qsizetype i = 0; i < report.pages.size(); ++i) {
         if (i > 0 && !device.newPage()) {
+            qCWarning(lcReport) << "the printer or file refused page" << i + 1;
             painter.end();
             return false;
         }

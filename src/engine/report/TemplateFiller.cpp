@@ -1,5 +1,7 @@
 #include "engine/report/TemplateFiller.h"
 
+#include "engine/diagnostics/Logging.h"
+
 namespace Report {
 
 TemplateFiller::TemplateFiller(PageTemplate &pageTemplate)
@@ -33,8 +35,11 @@ TemplateFiller &TemplateFiller::setHeight(const QString &name, double heightMm)
 
 void TemplateFiller::check(bool found, const QString &name)
 {
-    if (!found && !m_result.missingObjects.contains(name))
+    if (!found && !m_result.missingObjects.contains(name)) {
+        // The user is told of a printer problem; the name is for us.
+        qCWarning(lcReport) << "the template" << m_template.reportName << "has no object" << name;
         m_result.missingObjects.append(name);
+    }
 }
 
 } // namespace Report

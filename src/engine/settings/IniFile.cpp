@@ -1,5 +1,6 @@
 #include "engine/settings/IniFile.h"
 
+#include "engine/diagnostics/Logging.h"
 #include "engine/text/Cp1252.h"
 #include "engine/text/TextRules.h"
 
@@ -19,6 +20,7 @@ QStringList readLines(const QString &path, bool *ok)
         return {};
     }
     if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcFiles) << "cannot read" << path << ":" << file.errorString();
         *ok = false;
         return {};
     }
@@ -148,12 +150,19 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
     // Unbuffered, so that a short write (disk full, file-size limit) shows
     // in write()'s count. Through the buffer, the short write happens inside
     // commit(), which then still installs the truncated file and succeeds.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qCWarning(lcFiles) << "cannot write" << m_path << ":" << file.errorString();
         return false;
+    }
     const QByteArray bytes = Cp1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     if (file.write(bytes) != bytes.size()) {
+        qCWarning(lcFiles) << "cannot write" << m_path << ":" << file.errorString();
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        qCWarning(lcFiles) << "cannot put" << m_path << "in place:" << file.errorString();
+        return false;
+    }
+    return true;
 }

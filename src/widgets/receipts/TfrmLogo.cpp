@@ -1,5 +1,6 @@
 #include "widgets/receipts/TfrmLogo.h"
 
+#include "engine/diagnostics/Logging.h"
 #include "engine/platform/Platform.h"
 #include "engine/receipts/DefaultLogo.h"
 #include "widgets/platform/Pictures.h"
@@ -189,8 +190,10 @@ void TfrmLogo::btnApplicaClick()
     // so that a full disk never leaves a broken or missing Logo.bmp.
     QSaveFile file(logoPath());
     const bool saved = file.open(QIODevice::WriteOnly) && onWhite(m_logo).save(&file, "BMP") && file.commit();
-    if (!saved)
+    if (!saved) {
+        qCWarning(lcFiles) << "cannot save the logo" << logoPath() << ":" << file.errorString();
         setLogo(defaultLogoImage());
+    }
     done(saved ? QDialog::Accepted : QDialog::Rejected);
 }
 

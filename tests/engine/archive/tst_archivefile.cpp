@@ -1,3 +1,4 @@
+#include "LogCapture.h"
 #include "engine/archive/ArchiveFile.h"
 
 #include <QFile>
@@ -121,10 +122,17 @@ void TestArchiveFile::writeOutsideTheArchiveFails()
 
 void TestArchiveFile::openFailsInAMissingFolder()
 {
+    const LogCapture log;
     ArchiveFile file(m_dir.filePath(QStringLiteral("missing/folder/a.pro")), kSize);
     QVERIFY(!file.open());
     QVERIFY(!file.isOpen());
     QCOMPARE(file.count(), -1);
+    // The user sees the access message; the log keeps the file and why.
+    const QStringList logged = log.messages(QStringLiteral("vacanzio.archive"));
+    QCOMPARE(logged.size(), 1);
+    QVERIFY2(logged.first().contains(QStringLiteral("missing/folder/a.pro"))
+                 && logged.first().contains(QStringLiteral("No such file or directory")),
+             qPrintable(logged.first()));
 }
 
 void TestArchiveFile::lockedArchiveFailsAfterTheTimeout()
@@ -133,7 +141,10 @@ void TestArchiveFile::lockedArchiveFailsAfterTheTimeout()
     ArchiveFile holder(m_path, kSize);
     QVERIFY(holder.open());
     ArchiveFile other(m_path, kSize);
+    const LogCapture log;
     QVERIFY(!other.open());
+    QCOMPARE(log.messages(QStringLiteral("vacanzio.archive")).size(), 1);
+    QVERIFY(log.messages(QStringLiteral("vacanzio.archive")).first().contains(QStringLiteral("still locked")));
 }
 
 void TestArchiveFile::lockIsReleasedOnClose()
@@ -153,7 +164,11 @@ void TestArchiveFile::diskFullLeavesTheArchiveAsItWas()
         QSKIP("this system has no /dev/full");
     ArchiveFile file(QStringLiteral("/dev/full"), kSize);
     QVERIFY(file.open());
+    const LogCapture log;
     QVERIFY(!file.write(file.count() + 1, recordOf('a')));
+    const QStringList logged = log.messages(QStringLiteral("vacanzio.archive"));
+    QCOMPARE(logged.size(), 1);
+    QVERIFY2(logged.first().contains(QStringLiteral("No space left on device")), qPrintable(logged.first()));
 }
 
 void TestArchiveFile::scanVisitsEveryRecordInOrder()

@@ -1,5 +1,6 @@
 #include "ArchiveFixture.h"
 #include "FileSizeLimit.h"
+#include "LogCapture.h"
 #include "XlsxSheet.h"
 
 #include "engine/archive/RecordLayouts.h"
@@ -281,9 +282,12 @@ void TestXlsxExport::refusedWriteKeepsThePreviousFile()
     QCOMPARE(old.write(previous), previous.size());
     old.close();
     {
+        const LogCapture log;
         FileSizeLimit diskFull(static_cast<rlim_t>(allowed));
         QVERIFY(diskFull.isActive());
         QVERIFY(!XlsxExport::write(path("Ricevute.xlsx"), receipts(), rows));
+        // Whatever refused the bytes, the log says what went wrong.
+        QVERIFY(!log.messages(QStringLiteral("vacanzio.export")).isEmpty());
     }
     QCOMPARE(bytesOf(path("Ricevute.xlsx")), previous);
     QCOMPARE(filesIn(m_dir->path()), (QStringList{"Ricevute.xlsx", "archive.pro"}));

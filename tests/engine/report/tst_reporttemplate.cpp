@@ -1,3 +1,4 @@
+#include "LogCapture.h"
 #include "engine/report/ReportTemplate.h"
 #include "engine/report/TemplateFiller.h"
 
@@ -122,6 +123,7 @@ void TestReportTemplate::setterChangesNothingForAMissingName()
 void TestReportTemplate::fillerReportsEveryMissingNameOnce()
 {
     PageTemplate pageTemplate = sampleTemplate();
+    const LogCapture log;
     TemplateFiller filler(pageTemplate);
     filler.setText(QStringLiteral("txtNome"), QStringLiteral("Mario"))
         .setText(QStringLiteral("txtCognome"), QStringLiteral("Rossi"))
@@ -131,6 +133,11 @@ void TestReportTemplate::fillerReportsEveryMissingNameOnce()
     QVERIFY(!filler.result().succeeded());
     QCOMPARE(filler.result().missingObjects,
              QStringList({QStringLiteral("txtCognome"), QStringLiteral("imgFirma")}));
+    // The user hears of a printer problem; the log names what is missing.
+    const QStringList logged = log.messages(QStringLiteral("vacanzio.report"));
+    QCOMPARE(logged.size(), 2);
+    QVERIFY2(logged.at(0).contains(QStringLiteral("txtCognome")) && logged.at(1).contains(QStringLiteral("imgFirma")),
+             qPrintable(logged.join(QLatin1Char('|'))));
     // What was found is set all the same.
     QCOMPARE(pageTemplate.textBox(QStringLiteral("txtNome"))->text, QStringLiteral("Mario"));
     QCOMPARE(pageTemplate.textBox(QStringLiteral("txtRighe"))->text, QStringLiteral("a"));
