@@ -151,6 +151,24 @@ bool ArchiveFile::write(qint64 k, const QByteArray &record)
     return false;
 }
 
+bool ArchiveFile::extendTo(qint64 records, const QByteArray &record)
+{
+    const qint64 existing = count();
+    if (existing < 0 || record.size() != m_recordSize)
+        return false;
+    if (existing >= records)
+        return true;
+    const QByteArray filler = record.repeated(records - existing);
+    const off_t offset = static_cast<off_t>(existing * m_recordSize);
+    if (writeFully(m_fd, filler.constData(), filler.size(), offset) && ::fsync(m_fd) == 0)
+        return true;
+    const QString reason = Logging::systemError();
+    qCWarning(lcArchive) << "cannot extend" << m_path << "to" << records << "records:" << reason;
+    if (::ftruncate(m_fd, offset) == 0)
+        ::fsync(m_fd);
+    return false;
+}
+
 bool ArchiveFile::scan(const std::function<bool(qint64, const QByteArray &)> &visitor) const
 {
     const qint64 records = count();

@@ -32,6 +32,10 @@ public:
     // Overwrites record k (1 <= k <= count()) or appends (k = count() + 1).
     // A failed append leaves the archive with the records it had.
     bool write(qint64 k, const QByteArray &record);
+    // Appends copies of `record` until the archive holds `records` records,
+    // in one write flushed to the disk; on failure the archive keeps the
+    // records it had.
+    bool extendTo(qint64 records, const QByteArray &record);
     // Reads every record from the first to the last; the visitor returns
     // false to stop early.
     bool scan(const std::function<bool(qint64 k, const QByteArray &record)> &visitor) const;

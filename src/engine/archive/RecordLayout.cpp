@@ -5,8 +5,13 @@
 #include <utility>
 
 RecordLayout::RecordLayout(QString archiveName, std::initializer_list<RecordFieldDef> fields)
+    : RecordLayout(std::move(archiveName), std::vector<RecordFieldDef>(fields))
+{
+}
+
+RecordLayout::RecordLayout(QString archiveName, std::vector<RecordFieldDef> fields)
     : m_archiveName(std::move(archiveName))
-    , m_fields(fields)
+    , m_fields(std::move(fields))
 {
     m_offsets.reserve(m_fields.size());
     for (const RecordFieldDef &field : m_fields) {

@@ -20,6 +20,9 @@ class RecordLayout
 {
 public:
     RecordLayout(QString archiveName, std::initializer_list<RecordFieldDef> fields);
+    // For layouts built by a program (a block of fields repeated); the
+    // names must outlive the layout.
+    RecordLayout(QString archiveName, std::vector<RecordFieldDef> fields);
 
     // The archive's file name ("Archivio_Locatori.pro"); empty for the
     // receipts, whose file is named after the year.
