@@ -373,6 +373,8 @@ void CardWindow::buildSideButtons()
         const QRect at = field->geometry();
         button->setGeometry(at.right() + 6, at.top() - 1, 28, 28);
         setHint(button, utf8(def.hint));
+        if (def.needsStoredCard)
+            m_storedCardButtons.push_back(button);
         const QString fieldName = utf8(def.besideField);
         const SideAction action = def.action;
         if (action) {
@@ -429,6 +431,7 @@ void CardWindow::provideAction(const QString &buttonName, std::function<void()> 
     Q_ASSERT_X(button, "CardWindow", "an action for an unknown button");
     m_actions.insert(buttonName, std::move(action));
     button->setEnabled(true);
+    updateStoredCardButtons();
 }
 
 void CardWindow::setHint(QWidget *control, const QString &hint)
@@ -514,6 +517,14 @@ QString CardWindow::position() const
 void CardWindow::setPosition(const QString &position)
 {
     m_position->setText(position);
+    updateStoredCardButtons();
+}
+
+void CardWindow::updateStoredCardButtons()
+{
+    const bool stored = !TextRules::trimmed(m_position->text()).isEmpty();
+    for (QToolButton *button : m_storedCardButtons)
+        button->setEnabled(stored && m_actions.contains(button->objectName()));
 }
 
 void CardWindow::clearAllFields()

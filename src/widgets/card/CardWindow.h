@@ -97,6 +97,7 @@ private:
     void connectToolbar();
     void connectProvidedAction(QToolButton *button);
     void markBackground(QWidget *element);
+    void updateStoredCardButtons();
     void centreContainer();
 
     CardWindowTable m_table;
@@ -112,5 +113,6 @@ private:
     QStringList m_hiddenFields;                     // fields kept in labels
     QHash<QString, std::function<void()>> m_actions;  // button -> action
     QHash<QObject *, QString> m_hints;
+    std::vector<QToolButton *> m_storedCardButtons;  // enabled with a position
     QSet<QObject *> m_background;
 };

@@ -109,6 +109,9 @@ struct CardSideButtonDef
     Picture picture;
     const char *besideField;    // record field name
     SideAction action = nullptr;
+    // Acts on the stored card (its guests, say): enabled only while the
+    // card has a position.
+    bool needsStoredCard = false;
 };
 
 // A small picture at the left end of a field, for decoration only.
