@@ -6,6 +6,11 @@ namespace DocumentFileName {
 
 QString pdfName(const QString &words, const QString &data)
 {
+    return safeName(words, data, QStringLiteral(".pdf"));
+}
+
+QString safeName(const QString &words, const QString &data, const QString &extension)
+{
     const QString shown = TextRules::trimmed(data);
     QString name = shown.isEmpty() ? words : words + QLatin1Char(' ') + shown;
     for (QChar &c : name) {
@@ -16,7 +21,7 @@ QString pdfName(const QString &words, const QString &data)
     // A name of dots alone would name a folder.
     if (name.startsWith(QLatin1Char('.')))
         name[0] = QLatin1Char('_');
-    return name + QStringLiteral(".pdf");
+    return name + extension;
 }
 
 } // namespace DocumentFileName
