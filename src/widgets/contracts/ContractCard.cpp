@@ -80,6 +80,7 @@ CardWindowTable contractCardTable()
         {"impConduttore", "Importa i dati dall'archivio dei Conduttori.", Picture::Import, "Conduttore"},
         {"impCodFiscLoc", "Controlla il codice fiscale.", Picture::Info, "CodFiscLoc", &CheckLauncher::checkFiscalCode},
         {"impCodFiscCon", "Controlla il codice fiscale.", Picture::Info, "CodFiscCon", &CheckLauncher::checkFiscalCode},
+        {"cmdOspiti", "Ospiti del soggiorno e schedine per la Questura.", Picture::Person, "ProvImm", nullptr, true},
     };
     table.toolbarHints = {
         {"cmdNuovo", "Prepara la schermata per l'emissione di un nuovo contratto."},

@@ -10,6 +10,7 @@
 #include "widgets/contracts/ContractLists.h"
 #include "widgets/contracts/TfrmCalendario.h"
 #include "widgets/export/ExportLauncher.h"
+#include "widgets/guests/GuestsLauncher.h"
 #include "widgets/print/DocumentWindow.h"
 #include "widgets/search/OpenSearch.h"
 
@@ -52,6 +53,7 @@ TfrmContratti::TfrmContratti(QWidget *parent)
     provideAction(QStringLiteral("impConduttore"), [this] { openTenantImport(this, QStringLiteral("contratti")); });
     provideAction(QStringLiteral("cmdNumerazione"), [this] { openNonExpiredContracts(this); });
     provideAction(QStringLiteral("cmdGuida"), [this] { showGuide(this, GuideTopic::Contracts); });
+    provideAction(QStringLiteral("cmdOspiti"), [this] { openGuests(this); });
 }
 
 QString TfrmContratti::settingsPath() const

@@ -1,0 +1,48 @@
+#include "widgets/guests/PoliceFileSaving.h"
+
+#include "engine/guests/PoliceFile.h"
+#include "engine/platform/Platform.h"
+#include "engine/text/DateText.h"
+#include "engine/text/TextRules.h"
+
+namespace PoliceFileSaving {
+
+Stay stayOf(const Record &contract)
+{
+    Stay stay;
+    const std::optional<QDate> arrival = DateText::parse(contract.value(QStringLiteral("InizioCon")));
+    const std::optional<QDate> departure = DateText::parse(contract.value(QStringLiteral("FineCon")));
+    stay.arrival = arrival.value_or(QDate());
+    stay.nights = arrival && departure ? static_cast<int>(arrival->daysTo(*departure)) : 0;
+    return stay;
+}
+
+void showProblems(const QStringList &problems)
+{
+    platform().showMessage(MessageKind::Warning,
+                           QStringLiteral("Attenzione: il file delle schedine non può essere scritto finché "
+                                          "mancano questi dati:\n\n")
+                               + problems.join(QLatin1Char('\n')));
+}
+
+bool save(const QByteArray &bytes, const QString &proposedName)
+{
+    const QString path = platform().chooseFileToSave(QStringLiteral("Salva il file delle schedine"),
+                                                     QStringLiteral("File di testo (*.txt)|*.txt"),
+                                                     platform().programFolder() + proposedName);
+    if (path.isEmpty())
+        return false;
+    if (!PoliceFile::write(path, bytes)) {
+        platform().showMessage(MessageKind::Warning,
+                               QStringLiteral("Non è stato possibile salvare il file delle schedine.\n\n"
+                                              "Verificare di avere i permessi di scrittura nella cartella scelta."));
+        return false;
+    }
+    platform().showMessage(MessageKind::Information,
+                           QStringLiteral("Il file delle schedine è stato salvato.\n\n"
+                                          "Caricarlo sul portale Alloggiati Web della Polizia di Stato entro "
+                                          "24 ore dall'arrivo degli ospiti."));
+    return true;
+}
+
+} // namespace PoliceFileSaving

@@ -1,0 +1,493 @@
+#include "widgets/guests/TfrmOspiti.h"
+
+#include "engine/archive/CardOperations.h"
+#include "engine/archive/RecordLayouts.h"
+#include "engine/guests/FirstGuest.h"
+#include "engine/platform/Platform.h"
+#include "engine/text/DateText.h"
+#include "engine/text/TextRules.h"
+#include "widgets/guests/PlaceComboBox.h"
+#include "widgets/guests/PoliceFileSaving.h"
+#include "widgets/guests/TfrmArrivi.h"
+#include "engine/guests/PoliceFile.h"
+#include "widgets/platform/WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCompleter>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+QString text(const Record &record, const char *field)
+{
+    return TextRules::trimmed(record.value(QLatin1String(field)));
+}
+
+QString typeName(GuestType type)
+{
+    switch (type) {
+    case GuestType::Single: return QStringLiteral("Ospite singolo");
+    case GuestType::HeadOfFamily: return QStringLiteral("Capofamiglia");
+    case GuestType::HeadOfGroup: return QStringLiteral("Capogruppo");
+    case GuestType::FamilyMember: return QStringLiteral("Familiare");
+    case GuestType::GroupMember: return QStringLiteral("Membro del gruppo");
+    }
+    return QString();
+}
+
+bool isHead(GuestType type)
+{
+    return type == GuestType::Single || type == GuestType::HeadOfFamily || type == GuestType::HeadOfGroup;
+}
+
+QLineEdit *lineEdit(const char *name, int maxLength, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    return edit;
+}
+
+} // namespace
+
+TfrmOspiti::TfrmOspiti(const PoliceCodes &codes, QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_codes(codes)
+    , m_contract(RecordLayouts::contratto())
+{
+    setObjectName(QStringLiteral("frmOspiti"));
+    setWindowTitle(QStringLiteral(" Ospiti del soggiorno"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildStay());
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(buildList(), 2);
+    middle->addWidget(buildGuestForm(), 3);
+    layout->addLayout(middle, 1);
+    layout->addWidget(buildButtons());
+    resize(980, 560);
+}
+
+QWidget *TfrmOspiti::buildStay()
+{
+    auto *box = new QGroupBox(QStringLiteral("Soggiorno"), this);
+    auto *grid = new QGridLayout(box);
+    m_tenant = new QLabel(box);
+    m_tenant->setObjectName(QStringLiteral("lblConduttore"));
+    m_property = new QLabel(box);
+    m_property->setObjectName(QStringLiteral("lblImmobile"));
+    m_arrival = lineEdit("txtArrivo", 10, box);
+    m_arrival->setReadOnly(true);
+    m_nights = lineEdit("txtNotti", 3, box);
+    m_nights->setReadOnly(true);
+    grid->addWidget(new QLabel(QStringLiteral("Conduttore:"), box), 0, 0);
+    grid->addWidget(m_tenant, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Arrivo:"), box), 0, 2);
+    grid->addWidget(m_arrival, 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Immobile:"), box), 1, 0);
+    grid->addWidget(m_property, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Notti:"), box), 1, 2);
+    grid->addWidget(m_nights, 1, 3);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+QWidget *TfrmOspiti::buildList()
+{
+    auto *box = new QGroupBox(QStringLiteral("Ospiti"), this);
+    auto *column = new QVBoxLayout(box);
+    m_list = new QListWidget(box);
+    m_list->setObjectName(QStringLiteral("lstOspiti"));
+    column->addWidget(m_list);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_filling || row == m_current)
+            return;
+        readForm();
+        showGuest(row);
+    });
+    return box;
+}
+
+QWidget *TfrmOspiti::buildGuestForm()
+{
+    auto *box = new QGroupBox(QStringLiteral("Dati dell'ospite"), this);
+    auto *form = new QFormLayout(box);
+    m_type = new QComboBox(box);
+    m_type->setObjectName(QStringLiteral("cboTipoAlloggiato"));
+    m_surname = lineEdit("txtCognome", 50, box);
+    m_name = lineEdit("txtNome", 30, box);
+    m_sex = new QComboBox(box);
+    m_sex->setObjectName(QStringLiteral("cboSesso"));
+    m_sex->addItems({QString(), QStringLiteral("M"), QStringLiteral("F")});
+    m_birthDate = lineEdit("txtDataNascita", 10, box);
+    m_birthDate->setPlaceholderText(QStringLiteral("gg/mm/aaaa"));
+    m_birthPlace = new PlaceComboBox(m_codes, PlaceFilter::ComuniAndStates, PlacePurpose::Birth, box);
+    m_birthPlace->setObjectName(QStringLiteral("cboLuogoNascita"));
+    m_citizenship = new PlaceComboBox(m_codes, PlaceFilter::States, PlacePurpose::Current, box);
+    m_citizenship->setObjectName(QStringLiteral("cboCittadinanza"));
+    m_residence = new PlaceComboBox(m_codes, PlaceFilter::ComuniAndStates, PlacePurpose::Current, box);
+    m_residence->setObjectName(QStringLiteral("cboResidenza"));
+    m_documentType = new QComboBox(box);
+    m_documentType->setObjectName(QStringLiteral("cboTipoDoc"));
+    m_documentType->setEditable(true);
+    m_documentType->setInsertPolicy(QComboBox::NoInsert);
+    m_documentType->addItem(QString(), QString());
+    for (const PoliceTableRow &row : m_codes.documentTypes())
+        m_documentType->addItem(row.name, row.code);
+    m_documentType->completer()->setFilterMode(Qt::MatchContains);
+    m_documentType->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    m_documentNumber = lineEdit("txtNumDoc", 20, box);
+    m_documentPlace = new PlaceComboBox(m_codes, PlaceFilter::ComuniAndStates, PlacePurpose::Current, box);
+    m_documentPlace->setObjectName(QStringLiteral("cboLuogoRilascio"));
+
+    form->addRow(QStringLiteral("Tipo alloggiato:"), m_type);
+    form->addRow(QStringLiteral("Cognome:"), m_surname);
+    form->addRow(QStringLiteral("Nome:"), m_name);
+    form->addRow(QStringLiteral("Sesso:"), m_sex);
+    form->addRow(QStringLiteral("Data di nascita:"), m_birthDate);
+    form->addRow(QStringLiteral("Luogo di nascita:"), m_birthPlace);
+    form->addRow(QStringLiteral("Cittadinanza:"), m_citizenship);
+    form->addRow(QStringLiteral("Residenza:"), m_residence);
+    form->addRow(QStringLiteral("Tipo documento:"), m_documentType);
+    form->addRow(QStringLiteral("Numero documento:"), m_documentNumber);
+    form->addRow(QStringLiteral("Luogo di rilascio:"), m_documentPlace);
+
+    for (QLineEdit *edit : {m_surname, m_name, m_birthDate, m_documentNumber})
+        connect(edit, &QLineEdit::textEdited, this, &TfrmOspiti::markChanged);
+    for (PlaceComboBox *place : {m_birthPlace, m_citizenship, m_residence, m_documentPlace})
+        connect(place, &PlaceComboBox::placeEdited, this, &TfrmOspiti::markChanged);
+    for (QComboBox *combo : {m_sex, m_documentType})
+        connect(combo, &QComboBox::currentIndexChanged, this, &TfrmOspiti::markChanged);
+    connect(m_documentType, &QComboBox::editTextChanged, this, &TfrmOspiti::markChanged);
+    connect(m_type, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_filling || m_current != 0 || m_guests.size() < 2)
+            return;
+        m_guests[0].type = static_cast<GuestType>(m_type->currentData().toInt());
+        normaliseTypes();
+        refreshList();
+        markChanged();
+    });
+    return box;
+}
+
+QPushButton *TfrmOspiti::addButton(const char *name, const QString &text, const QString &tip)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget *TfrmOspiti::buildButtons()
+{
+    auto *row = new QWidget(this);
+    auto *buttons = new QHBoxLayout(row);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    QPushButton *add = addButton("cmdNuovoOspite", QStringLiteral("Nuovo ospite"), QStringLiteral("Aggiunge un ospite al soggiorno."));
+    m_delete = addButton("cmdEliminaOspite", QStringLiteral("Elimina ospite"), QStringLiteral("Toglie dall'elenco l'ospite selezionato."));
+    QPushButton *save = addButton("cmdSalvaOspiti", QStringLiteral("Salva"), QStringLiteral("Salva l'elenco degli ospiti in archivio."));
+    QPushButton *file = addButton("cmdSchedine", QStringLiteral("Schedine Questura"), QStringLiteral("Scrive il file delle schedine da inviare al portale Alloggiati Web."));
+    QPushButton *arrivals = addButton("cmdArrivi", QStringLiteral("Arrivi di oggi e di ieri"), QStringLiteral("Schedine di tutti i soggiorni arrivati oggi o ieri."));
+    QPushButton *close = addButton("cmdChiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiude la finestra degli ospiti."));
+    for (QPushButton *button : {add, m_delete, save, file, arrivals})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    connect(add, &QPushButton::clicked, this, &TfrmOspiti::cmdNuovoOspiteClick);
+    connect(m_delete, &QPushButton::clicked, this, &TfrmOspiti::cmdEliminaOspiteClick);
+    connect(save, &QPushButton::clicked, this, [this] { cmdSalvaOspitiClick(); });
+    connect(file, &QPushButton::clicked, this, &TfrmOspiti::cmdSchedineClick);
+    connect(arrivals, &QPushButton::clicked, this, &TfrmOspiti::cmdArriviClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    return row;
+}
+
+void TfrmOspiti::setStay(const Record &contract, qint64 position)
+{
+    m_contract = contract;
+    m_position = position;
+    m_link = {text(contract, "Conduttore"), text(contract, "InizioCon")};
+    m_tenant->setText(m_link.tenant);
+    QStringList property;
+    for (const char *field : {"ViaImm", "ComuneImm"}) {
+        if (!text(contract, field).isEmpty())
+            property.append(text(contract, field));
+    }
+    m_property->setText(property.join(QStringLiteral(", ")));
+    m_arrival->setText(m_link.start);
+    const std::optional<QDate> arrival = DateText::parse(m_link.start);
+    const std::optional<QDate> departure = DateText::parse(text(contract, "FineCon"));
+    m_nights->setText(arrival && departure ? QString::number(arrival->daysTo(*departure)) : QString());
+
+    const GuestArchive::Loaded loaded = GuestArchive::load(platform().programFolder(), position, m_link);
+    switch (loaded.state) {
+    case GuestArchive::Loaded::State::Found:
+        m_guests = loaded.guests;
+        break;
+    case GuestArchive::Loaded::State::Stale:
+        platform().showMessage(
+            MessageKind::Information,
+            QStringLiteral("Attenzione: gli ospiti registrati per questa posizione dell'archivio appartengono a un "
+                           "altro soggiorno (%1 dal %2): il contratto è stato sostituito da quello attuale.\n\n"
+                           "L'elenco degli ospiti riparte dal Conduttore del contratto.")
+                .arg(loaded.storedFor.tenant, loaded.storedFor.start));
+        break;
+    case GuestArchive::Loaded::State::Unreadable:
+        CardOperations::showAccessDenied(MessageKind::Error);
+        break;
+    case GuestArchive::Loaded::State::None:
+        break;
+    }
+    if (m_guests.isEmpty()) {
+        const auto card = FirstGuest::tenantCard(platform().programFolder(), text(contract, "CodFiscCon"));
+        m_guests = {FirstGuest::fromContract(contract, card, [this](const QString &name, const QString &province) {
+            return placeCode(name, province);
+        })};
+    }
+    normaliseTypes();
+    m_dirty = false;
+    refreshList();
+    showGuest(0);
+}
+
+QString TfrmOspiti::placeCode(const QString &name, const QString &province) const
+{
+    const QString wanted = TextRules::upperAscii(TextRules::trimmed(name));
+    const QString inProvince = TextRules::upperAscii(TextRules::trimmed(province));
+    if (wanted.isEmpty())
+        return QString();
+    const bool abroad = inProvince == QLatin1String("EE");
+    const QList<PolicePlace> found = m_codes.search(wanted, abroad ? PlaceFilter::States : PlaceFilter::Comuni,
+                                                    PlacePurpose::Current);
+    for (const PolicePlace &place : found) {
+        if (place.name == wanted && (abroad || place.province == inProvince))
+            return place.code;
+    }
+    return QString();
+}
+
+void TfrmOspiti::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        WindowPlacement::centreOnScreen(this);
+}
+
+void TfrmOspiti::normaliseTypes()
+{
+    if (m_guests.isEmpty())
+        return;
+    GuestType &head = m_guests[0].type;
+    if (m_guests.size() == 1)
+        head = GuestType::Single;
+    else if (!isHead(head) || head == GuestType::Single)
+        head = GuestType::HeadOfFamily;
+    const GuestType member = head == GuestType::HeadOfGroup ? GuestType::GroupMember : GuestType::FamilyMember;
+    for (qsizetype i = 1; i < m_guests.size(); ++i) {
+        m_guests[i].type = member;
+        // Only the head's document goes to the police.
+        m_guests[i].documentType.clear();
+        m_guests[i].documentNumber.clear();
+        m_guests[i].documentPlace.clear();
+    }
+}
+
+void TfrmOspiti::refreshList()
+{
+    m_filling = true;
+    m_list->clear();
+    for (qsizetype i = 0; i < m_guests.size(); ++i) {
+        const Guest &guest = m_guests.at(i);
+        const QString name = TextRules::trimmed(guest.surname + QLatin1Char(' ') + guest.name);
+        m_list->addItem(QStringLiteral("%1. %2 - %3")
+                            .arg(i + 1)
+                            .arg(name.isEmpty() ? QStringLiteral("(senza nome)") : name, typeName(guest.type)));
+    }
+    if (m_current >= 0 && m_current < m_list->count())
+        m_list->setCurrentRow(m_current);
+    m_filling = false;
+}
+
+void TfrmOspiti::showGuest(int index)
+{
+    m_filling = true;
+    m_current = index;
+    const bool any = index >= 0 && index < m_guests.size();
+    const Guest guest = any ? m_guests.at(index) : Guest();
+    for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_surname, m_name, m_sex, m_birthDate, m_birthPlace,
+                                                           m_citizenship, m_residence})
+        field->setEnabled(any);
+    m_delete->setEnabled(any);
+    m_type->clear();
+    if (any && index == 0 && m_guests.size() > 1) {
+        m_type->addItem(typeName(GuestType::HeadOfFamily), static_cast<int>(GuestType::HeadOfFamily));
+        m_type->addItem(typeName(GuestType::HeadOfGroup), static_cast<int>(GuestType::HeadOfGroup));
+        m_type->setCurrentIndex(guest.type == GuestType::HeadOfGroup ? 1 : 0);
+        m_type->setEnabled(true);
+    } else {
+        m_type->addItem(typeName(guest.type), static_cast<int>(guest.type));
+        m_type->setEnabled(false);
+    }
+    m_surname->setText(guest.surname);
+    m_name->setText(guest.name);
+    m_sex->setCurrentIndex(guest.sex == QLatin1Char('M') ? 1 : guest.sex == QLatin1Char('F') ? 2 : 0);
+    m_birthDate->setText(guest.birthDate.isValid() ? DateText::format(guest.birthDate) : QString());
+    m_birthPlace->setCode(guest.birthPlace);
+    m_citizenship->setCode(guest.citizenship);
+    m_residence->setCode(guest.residence);
+    const bool documented = any && isHead(guest.type);
+    for (QWidget *field : std::initializer_list<QWidget *>{m_documentType, m_documentNumber, m_documentPlace})
+        field->setEnabled(documented);
+    const int document = m_documentType->findData(guest.documentType);
+    m_documentType->setCurrentIndex(document < 0 ? 0 : document);
+    m_documentNumber->setText(guest.documentNumber);
+    m_documentPlace->setCode(guest.documentPlace);
+    if (any && m_list->currentRow() != index)
+        m_list->setCurrentRow(index);
+    m_filling = false;
+}
+
+void TfrmOspiti::readForm()
+{
+    if (m_current < 0 || m_current >= m_guests.size())
+        return;
+    Guest &guest = m_guests[m_current];
+    guest.surname = TextRules::trimmed(m_surname->text());
+    guest.name = TextRules::trimmed(m_name->text());
+    guest.sex = m_sex->currentIndex() == 1 ? QLatin1Char('M') : m_sex->currentIndex() == 2 ? QLatin1Char('F') : QChar();
+    guest.birthDate = DateText::parse(m_birthDate->text()).value_or(QDate());
+    guest.birthPlace = m_birthPlace->code();
+    guest.citizenship = m_citizenship->code();
+    guest.residence = m_residence->code();
+    if (isHead(guest.type)) {
+        // A document type typed by name counts as the one of that name.
+        const int typed = m_documentType->findText(m_documentType->currentText().trimmed(), Qt::MatchFixedString);
+        guest.documentType = typed > 0 ? m_documentType->itemData(typed).toString() : QString();
+        guest.documentNumber = TextRules::upperAscii(TextRules::trimmed(m_documentNumber->text()));
+        guest.documentPlace = m_documentPlace->code();
+    }
+}
+
+void TfrmOspiti::markChanged()
+{
+    if (m_filling)
+        return;
+    m_dirty = true;
+    readForm();
+    // The list shows the name as it is typed.
+    if (QListWidgetItem *item = m_list->item(m_current)) {
+        const Guest &guest = m_guests.at(m_current);
+        const QString name = TextRules::trimmed(guest.surname + QLatin1Char(' ') + guest.name);
+        item->setText(QStringLiteral("%1. %2 - %3")
+                          .arg(m_current + 1)
+                          .arg(name.isEmpty() ? QStringLiteral("(senza nome)") : name, typeName(guest.type)));
+    }
+}
+
+void TfrmOspiti::cmdNuovoOspiteClick()
+{
+    readForm();
+    if (m_guests.size() >= GuestArchive::kMaxGuests) {
+        platform().showMessage(MessageKind::Warning,
+                               QStringLiteral("Attenzione: un soggiorno può avere al massimo %1 ospiti.")
+                                   .arg(GuestArchive::kMaxGuests));
+        return;
+    }
+    Guest guest;
+    // Family members often share the head's surname, citizenship and home.
+    if (!m_guests.isEmpty()) {
+        guest.surname = m_guests.first().surname;
+        guest.citizenship = m_guests.first().citizenship;
+        guest.residence = m_guests.first().residence;
+    }
+    m_guests.append(guest);
+    normaliseTypes();
+    m_dirty = true;
+    m_current = static_cast<int>(m_guests.size()) - 1;
+    refreshList();
+    showGuest(m_current);
+    m_name->setFocus();
+}
+
+void TfrmOspiti::cmdEliminaOspiteClick()
+{
+    if (m_current < 0 || m_current >= m_guests.size())
+        return;
+    readForm();
+    const Guest &guest = m_guests.at(m_current);
+    const QString name = TextRules::trimmed(guest.surname + QLatin1Char(' ') + guest.name);
+    if (!platform().askYesNo(QStringLiteral("Eliminare l'ospite %1 dall'elenco?")
+                                 .arg(name.isEmpty() ? QStringLiteral("senza nome") : name),
+                             DefaultAnswer::No))
+        return;
+    m_guests.removeAt(m_current);
+    normaliseTypes();
+    m_dirty = true;
+    m_current = m_guests.isEmpty() ? -1 : std::min<int>(m_current, static_cast<int>(m_guests.size()) - 1);
+    refreshList();
+    showGuest(m_current);
+}
+
+bool TfrmOspiti::cmdSalvaOspitiClick()
+{
+    readForm();
+    normaliseTypes();
+    if (!GuestArchive::save(platform().programFolder(), m_position, m_link, m_guests)) {
+        CardOperations::showAccessDenied(MessageKind::Warning);
+        return false;
+    }
+    m_dirty = false;
+    refreshList();
+    platform().showMessage(MessageKind::Information,
+                           QStringLiteral("L'elenco degli ospiti è stato salvato in archivio."));
+    return true;
+}
+
+bool TfrmOspiti::mayLeave()
+{
+    readForm();
+    if (!m_dirty)
+        return true;
+    if (!platform().askYesNo(QStringLiteral("Le modifiche all'elenco degli ospiti non sono state salvate.\n\n"
+                                            "Salvarle adesso?")))
+        return true;
+    return cmdSalvaOspitiClick();
+}
+
+// Closing the window, Esc and "Chiudi" all come here.
+void TfrmOspiti::reject()
+{
+    if (mayLeave())
+        QDialog::reject();
+}
+
+void TfrmOspiti::cmdSchedineClick()
+{
+    readForm();
+    normaliseTypes();
+    const PoliceFileResult file = PoliceFile::build(PoliceFileSaving::stayOf(m_contract), m_guests, m_codes);
+    if (!file.ok()) {
+        PoliceFileSaving::showProblems(file.problems);
+        return;
+    }
+    PoliceFileSaving::save(file.bytes, PoliceFile::proposedFileName(
+                                           DateText::parse(m_link.start).value_or(QDate()), m_link.tenant));
+}
+
+void TfrmOspiti::cmdArriviClick()
+{
+    TfrmArrivi arrivals(m_codes, this);
+    if (arrivals.fill())
+        arrivals.exec();
+}
