@@ -35,6 +35,14 @@ public:
     // Reads every record from the first to the last; the visitor returns
     // false to stop early.
     bool scan(const std::function<bool(qint64 k, const QByteArray &record)> &visitor) const;
+    // The same in blocks of many records, one system call a block: the
+    // visitor sees record k's bytes, valid for the call only. For the checks
+    // that read a whole archive while a save waits on its lock.
+    bool scanBytes(const std::function<bool(qint64 k, const char *record)> &visitor) const;
+    // Appends empty records (every byte zero, so every field empty) until
+    // the file holds `records`, dropping a trailing fragment first. For the
+    // files kept beside an archive, one record per archive record.
+    bool growTo(qint64 records);
     // Releases the lock and closes the file; also done by the destructor.
     void close();
 
