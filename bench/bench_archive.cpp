@@ -9,7 +9,6 @@
 #include "engine/platform/Platform.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -88,8 +87,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QTemporaryDir temporary;
-    const QString folder = argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + QLatin1Char('/')
-                                    : temporary.path() + QLatin1Char('/');
+    const QString folder = benchFolder(argc, argv, temporary);
     SilentPlatform silent(folder);
     setPlatform(&silent);
 

@@ -15,7 +15,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -89,8 +88,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QTemporaryDir temporary;
-    const QString folder = argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + QLatin1Char('/')
-                                    : temporary.path() + QLatin1Char('/');
+    const QString folder = benchFolder(argc, argv, temporary);
     const int records = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 100000;
     BenchPlatform bench(folder);
     setPlatform(&bench);

@@ -21,7 +21,6 @@
 #include "widgets/search/SearchWindows.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -122,40 +121,6 @@ bool resetPeak()
     return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
 }
 
-// The plain read the lists are measured against: the whole file, in blocks
-// of the lists' size, into one buffer touched beforehand.
-double readOnce(const QString &path)
-{
-    static QByteArray block(int(ArchiveScanner::kDefaultBlockBytes), '\0');
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return -1;
-    QElapsedTimer timer;
-    timer.start();
-    while (file.read(block.data(), block.size()) > 0) {
-    }
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-double best(const std::vector<double> &samples)
-{
-    return *std::min_element(samples.begin(), samples.end());
-}
-
-std::vector<double> ratios(const std::vector<double> &times, const std::vector<double> &reads)
-{
-    std::vector<double> result;
-    for (std::size_t i = 0; i < times.size(); ++i)
-        result.push_back(times[i] / reads[i]);
-    return result;
-}
-
 void printTimes(const char *what, const std::vector<double> &times, const std::vector<double> &reads)
 {
     const std::vector<double> r = ratios(times, reads);
@@ -232,8 +197,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QTemporaryDir temporary;
-    const QString folder = argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + QLatin1Char('/')
-                                    : temporary.path() + QLatin1Char('/');
+    const QString folder = benchFolder(argc, argv, temporary);
     SilentPlatform silent(folder);
     setPlatform(&silent);
 

@@ -12,11 +12,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 namespace {
 
 int lockTimeout = 5000;
+
+// Small enough that its pages cost nothing to touch, large enough that a
+// hundred thousand records take a few hundred reads.
+constexpr qint64 kScanBlockBytes = qint64(256) << 10;
 
 bool writeFully(int fd, const char *data, qint64 length, off_t offset)
 {
@@ -151,37 +158,57 @@ bool ArchiveFile::write(qint64 k, const QByteArray &record)
     return false;
 }
 
-bool ArchiveFile::extendTo(qint64 records, const QByteArray &record)
+bool ArchiveFile::scan(const std::function<bool(qint64, const QByteArray &)> &visitor) const
 {
-    const qint64 existing = count();
-    if (existing < 0 || record.size() != m_recordSize)
-        return false;
-    if (existing >= records)
-        return true;
-    const QByteArray filler = record.repeated(records - existing);
-    const off_t offset = static_cast<off_t>(existing * m_recordSize);
-    if (writeFully(m_fd, filler.constData(), filler.size(), offset) && ::fsync(m_fd) == 0)
-        return true;
-    const QString reason = Logging::systemError();
-    qCWarning(lcArchive) << "cannot extend" << m_path << "to" << records << "records:" << reason;
-    if (::ftruncate(m_fd, offset) == 0)
-        ::fsync(m_fd);
-    return false;
+    QByteArray record;
+    return scanBytes([&](qint64 k, const char *bytes) {
+        // Reuses the array unless the visitor kept a copy of the last one.
+        record.resize(m_recordSize);
+        std::memcpy(record.data(), bytes, static_cast<size_t>(m_recordSize));
+        return visitor(k, record);
+    });
 }
 
-bool ArchiveFile::scan(const std::function<bool(qint64, const QByteArray &)> &visitor) const
+bool ArchiveFile::scanBytes(const std::function<bool(qint64, const char *)> &visitor) const
 {
     const qint64 records = count();
     if (records < 0)
         return false;
-    QByteArray record;
-    for (qint64 k = 1; k <= records; ++k) {
-        if (!read(k, &record))
+    const qint64 blockRecords = std::max<qint64>(1, kScanBlockBytes / m_recordSize);
+    std::vector<char> block(static_cast<size_t>(std::min(blockRecords, records) * m_recordSize));
+    for (qint64 first = 0; first < records;) {
+        const qint64 inBlock = std::min(blockRecords, records - first);
+        if (!readFully(m_fd, block.data(), inBlock * m_recordSize, static_cast<off_t>(first * m_recordSize))) {
+            const QString reason = Logging::systemError();
+            qCWarning(lcArchive) << "cannot read records" << first + 1 << "to" << first + inBlock << "of" << m_path
+                                 << ":" << reason;
             return false;
-        if (!visitor(k, record))
-            break;
+        }
+        for (qint64 i = 0; i < inBlock; ++i) {
+            if (!visitor(first + i + 1, block.data() + i * m_recordSize))
+                return true;
+        }
+        first += inBlock;
     }
     return true;
+}
+
+bool ArchiveFile::growTo(qint64 records)
+{
+    const qint64 whole = count();
+    if (whole < 0 || records < 0)
+        return false;
+    if (records <= whole)
+        return true;
+    if (::ftruncate(m_fd, static_cast<off_t>(whole * m_recordSize)) == 0
+        && ::ftruncate(m_fd, static_cast<off_t>(records * m_recordSize)) == 0 && ::fsync(m_fd) == 0)
+        return true;
+    const QString reason = Logging::systemError();
+    qCWarning(lcArchive) << "cannot grow" << m_path << "to" << records << "records:" << reason;
+    // Back to the whole records it had, as a failed append leaves it.
+    if (::ftruncate(m_fd, static_cast<off_t>(whole * m_recordSize)) == 0)
+        ::fsync(m_fd);
+    return false;
 }
 
 void ArchiveFile::close()

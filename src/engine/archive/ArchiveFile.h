@@ -32,13 +32,17 @@ public:
     // Overwrites record k (1 <= k <= count()) or appends (k = count() + 1).
     // A failed append leaves the archive with the records it had.
     bool write(qint64 k, const QByteArray &record);
-    // Appends copies of `record` until the archive holds `records` records,
-    // in one write flushed to the disk; on failure the archive keeps the
-    // records it had.
-    bool extendTo(qint64 records, const QByteArray &record);
     // Reads every record from the first to the last; the visitor returns
     // false to stop early.
     bool scan(const std::function<bool(qint64 k, const QByteArray &record)> &visitor) const;
+    // The same in blocks of many records, one system call a block: the
+    // visitor sees record k's bytes, valid for the call only. For the checks
+    // that read a whole archive while a save waits on its lock.
+    bool scanBytes(const std::function<bool(qint64 k, const char *record)> &visitor) const;
+    // Appends empty records (every byte zero, so every field empty) until
+    // the file holds `records`, dropping a trailing fragment first. For the
+    // files kept beside an archive, one record per archive record.
+    bool growTo(qint64 records);
     // Releases the lock and closes the file; also done by the destructor.
     void close();
 

@@ -188,7 +188,7 @@ bool save(const QString &programFolder, qint64 position, const Link &contract, c
         return false;
     // The positions before this one that hold no list yet get empty
     // records, so that record k stays the list of contract k.
-    if (!file.extendTo(position - 1, encode({}, {})))
+    if (!file.growTo(position - 1))
         return false;
     return file.write(position, record);
 }

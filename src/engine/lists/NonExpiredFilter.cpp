@@ -4,8 +4,6 @@
 #include "engine/archive/ShortStringField.h"
 #include "engine/text/DateText.h"
 
-#include <algorithm>
-
 NonExpiredFilter::NonExpiredFilter(const RecordLayout &contracts, QDate today)
     : m_today(today)
 {
@@ -25,25 +23,8 @@ SummaryListing::Verdict NonExpiredFilter::judgeEndDate(const QString &endDate, Q
 
 SummaryListing::Verdict NonExpiredFilter::operator()(const char *record) const
 {
-    // The form every saved contract has, "dd/mm/yyyy", read straight from
-    // the bytes: the list reads a hundred thousand of them. Any other text
-    // goes through the program's date reading.
-    const char *field = record + m_offset;
-    const int length = std::min<int>(static_cast<unsigned char>(field[0]), m_capacity);
-    const char *text = field + 1;
-    const auto digit = [text](int i) { return text[i] >= '0' && text[i] <= '9'; };
-    if (length == 10 && text[2] == '/' && text[5] == '/' && digit(0) && digit(1) && digit(3) && digit(4)
-        && digit(6) && digit(7) && digit(8) && digit(9)) {
-        const auto number = [text](int at, int digits) {
-            int value = 0;
-            for (int i = at; i < at + digits; ++i)
-                value = value * 10 + (text[i] - '0');
-            return value;
-        };
-        const QDate end(number(6, 4), number(3, 2), number(0, 2));
-        if (!end.isValid())
-            return SummaryListing::Verdict::StopListing;
-        return m_today > end ? SummaryListing::Verdict::Skip : SummaryListing::Verdict::List;
-    }
-    return judgeEndDate(ShortStringField::load(field, m_capacity), m_today);
+    const std::optional<QDate> end = ShortStringField::loadDate(record + m_offset, m_capacity);
+    if (!end)
+        return SummaryListing::Verdict::StopListing;
+    return m_today > *end ? SummaryListing::Verdict::Skip : SummaryListing::Verdict::List;
 }

@@ -18,6 +18,7 @@ constexpr QRgb beige = 0xFFF5F5DC;
 // its box's right edge; the beige boxes are the data.
 constexpr std::array layout = std::to_array<Row>({
     // Object, kind, left, top, width, height (mm), font size (pt), style, fill, content.
+    {"txtCIN",          Kind::Field, 110.0, 4.8,   90.0,  4.4, 8,  RightAligned, noFill, ""},
     {"Shape2",          Kind::Shape, 10.0,  10.0,  190.0, 9.0, 0,  Plain,        beige,  ""},
     {"titDirettore",    Kind::Text,  11.0,  10.8,  188.0, 7.8, 14, Bold|Centred, noFill, "CONTRATTO DI LOCAZIONE DI IMMOBILE AD USO TURISTICO"},
     {"txtDirettore",    Kind::Text,  10.0,  20.1,  190.0, 3.8, 8,  Centred,      noFill, "(ai sensi dell'art. 1, comma 2, lettera c, della legge 9 dicembre 1998, n. 431 e successive modificazioni e integrazioni)"},
@@ -131,6 +132,8 @@ constexpr std::array layout = std::to_array<Row>({
 });
 
 const QString placeAndDateBox = QStringLiteral("txtData");
+// Not a field of the window: the code of the property, looked up for it.
+const QString cinBox = QStringLiteral("txtCIN");
 
 // The window's control a data box shows: the one of its own name, except
 // for the duration, whose control carries the record's name `DurataCon`.
@@ -152,12 +155,12 @@ Report::PageTemplate pageTemplate()
     return result;
 }
 
-Report::FillResult fill(Report::PageTemplate &pageTemplate, const FieldLookup &field)
+Report::FillResult fill(Report::PageTemplate &pageTemplate, const FieldLookup &field, const QString &propertyCin)
 {
     Report::TemplateFiller filler(pageTemplate);
     for (const Row &row : layout) {
         const QString box = QString::fromUtf8(row.name);
-        if (row.kind != Kind::Field || box == placeAndDateBox)
+        if (row.kind != Kind::Field || box == placeAndDateBox || box == cinBox)
             continue;
         filler.setText(box, TextRules::trimmed(field(controlFor(box))));
     }
@@ -166,6 +169,8 @@ Report::FillResult fill(Report::PageTemplate &pageTemplate, const FieldLookup &f
                                         + QStringLiteral(", ")
                                         + TextRules::trimmed(field(QStringLiteral("txtData")))
                                         + QStringLiteral("."));
+    const QString cin = TextRules::trimmed(propertyCin);
+    filler.setText(cinBox, cin.isEmpty() ? QString() : QStringLiteral("CIN: ") + cin);
     return filler.result();
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/checks/CheckWindow.h"
 
 #include "engine/text/TextRules.h"
+#include "widgets/platform/DialogButtons.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -26,14 +27,6 @@ QFont codeFont()
     // characters in even columns.
     font.setStyleHint(QFont::TypeWriter);
     return font;
-}
-
-QPushButton *makeButton(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setMinimumSize(104, 30);
-    return button;
 }
 
 } // namespace
@@ -66,8 +59,9 @@ CheckWindow::CheckWindow(const Setup &setup, QWidget *parent)
             m_field->setMaxLength(m_maxLength);
     });
 
-    m_checkButton = makeButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), this);
-    auto *closeButton = makeButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
+    const QSize buttonSize(104, 30);
+    m_checkButton = DialogButtons::make(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), this, buttonSize);
+    auto *closeButton = DialogButtons::make(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this, buttonSize);
     connect(m_checkButton, &QPushButton::clicked, this, &CheckWindow::btnControllaClick);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -76,10 +70,7 @@ CheckWindow::CheckWindow(const Setup &setup, QWidget *parent)
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_checkButton);
-    buttons->addWidget(closeButton);
+    QHBoxLayout *buttons = DialogButtons::row({m_checkButton, closeButton});
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(Margin, 16, Margin, 14);

@@ -1,5 +1,6 @@
 #include "widgets/contracts/TfrmContratti.h"
 
+#include "engine/contracts/BookingOverlap.h"
 #include "engine/contracts/ContractChecks.h"
 #include "engine/platform/Platform.h"
 #include "engine/settings/IniFile.h"
@@ -88,6 +89,18 @@ bool TfrmContratti::checkBeforeSave()
     platform().showMessage(failure->kind, failure->message);
     focusField(failure->focusField);
     return false;
+}
+
+QString TfrmContratti::questionBeforeWriting(const ArchiveFile &archive, qint64 ownPosition)
+{
+    const std::optional<BookingOverlap::Booking> booking
+        = BookingOverlap::findOverlap(archive, cardRecord(), ownPosition);
+    return booking ? BookingOverlap::question(*booking) : QString();
+}
+
+void TfrmContratti::savingDeclined()
+{
+    focusField(QStringLiteral("InizioCon"));
 }
 
 bool TfrmContratti::handleFieldKey(QWidget *field, QKeyEvent *event)

@@ -3,6 +3,7 @@
 #include "engine/receipts/DefaultLogo.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -231,19 +232,25 @@ void drawEuro(QPainter &p, const QRectF &r)
     drawEuroSign(p, r.adjusted(r.width() * 0.08, r.height() * 0.12, -r.width() * 0.08, -r.height() * 0.12));
 }
 
-// The receipts' numbering button: a bold "N" on a small blue tag.
-void drawNumbering(QPainter &p, const QRectF &r)
+// A bold word on a small tag, as large as the tag lets it be: "N" for the
+// receipts' numbering, "CIN" for the codes of a property.
+void drawTag(QPainter &p, const QRectF &r, const QString &word, const QColor &fill, const QColor &outline)
 {
     const QRectF tag = r.adjusted(r.width() * 0.12, r.height() * 0.12, -r.width() * 0.12, -r.height() * 0.12);
-    p.setPen(QPen(QColor(20, 50, 110), std::max(1.0, r.width() / 24)));
-    p.setBrush(QColor(70, 120, 200));
+    p.setPen(QPen(outline, std::max(1.0, r.width() / 24)));
+    p.setBrush(fill);
     p.drawRoundedRect(tag, r.width() * 0.12, r.width() * 0.12);
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(6, int(tag.height() * 0.72)));
     font.setBold(true);
+    int pixels = std::max(6, int(tag.height() * 0.72));
+    for (;; --pixels) {
+        font.setPixelSize(pixels);
+        if (pixels == 6 || QFontMetricsF(font).horizontalAdvance(word) <= tag.width() * 0.86)
+            break;
+    }
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(tag, Qt::AlignCenter, QStringLiteral("N"));
+    p.drawText(tag, Qt::AlignCenter, word);
 }
 
 } // namespace
@@ -289,7 +296,12 @@ QPixmap pixmap(Picture picture, int size)
     case Picture::Receipt: drawSheet(painter, area, false); break;
     case Picture::Eraser: drawEraser(painter, area); break;
     case Picture::Euro: drawEuro(painter, area); break;
-    case Picture::Numbering: drawNumbering(painter, area); break;
+    case Picture::Numbering:
+        drawTag(painter, area, QStringLiteral("N"), QColor(70, 120, 200), QColor(20, 50, 110));
+        break;
+    case Picture::PropertyCodes:
+        drawTag(painter, area, QStringLiteral("CIN"), QColor(40, 140, 90), QColor(20, 80, 50));
+        break;
     default: break;
     }
     return result;

@@ -10,7 +10,7 @@ enum class Picture {
     Export, Attach, Clock, Guide, Exit, Preview, Print,
     Check, Email, SendEmail, Import, Info,
     Person, House, Contract, Tenant, Receipt,
-    Eraser, Euro, Numbering,
+    Eraser, Euro, Numbering, PropertyCodes,
 };
 
 namespace Pictures {

@@ -7,6 +7,7 @@
 #include "engine/print/ReceiptDocument.h"
 #include "engine/print/ReceiptLogo.h"
 #include "engine/print/TenantCard.h"
+#include "engine/properties/PropertyCodes.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -27,6 +28,16 @@ QString controlText(const QWidget *window, const QString &name)
     if (auto *label = qobject_cast<const QLabel *>(control))
         return label->text();
     return QString();
+}
+
+// The CIN of the contract's property, from the codes of the landlord card
+// of that property; empty when it has none.
+QString propertyCin(const FieldLookup &field)
+{
+    const std::optional<PropertyCodes::Codes> codes = PropertyCodes::findForProperty(
+        platform().programFolder(), field(QStringLiteral("txtComuneImm")), field(QStringLiteral("txtViaImm")),
+        field(QStringLiteral("txtScala")), field(QStringLiteral("txtInterno")));
+    return codes ? codes->cin : QString();
 }
 
 const QString kCardPrintFailure = QStringLiteral(
@@ -77,7 +88,7 @@ std::optional<Report::PreparedReport> prepare(PrintedDocument document, const QW
         break;
     case PrintedDocument::Contract:
         page = ContractDocument::pageTemplate();
-        filled = ContractDocument::fill(page, field);
+        filled = ContractDocument::fill(page, field, propertyCin(field));
         break;
     case PrintedDocument::Receipt:
         page = ReceiptDocument::pageTemplate();

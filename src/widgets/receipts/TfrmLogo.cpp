@@ -3,6 +3,7 @@
 #include "engine/diagnostics/Logging.h"
 #include "engine/platform/Platform.h"
 #include "engine/receipts/DefaultLogo.h"
+#include "widgets/platform/DialogButtons.h"
 #include "widgets/platform/Pictures.h"
 
 #include <QFrame>
@@ -66,14 +67,6 @@ QToolButton *makePictureButton(const QString &name, Picture picture, QWidget *pa
     return button;
 }
 
-QPushButton *makeButton(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setMinimumSize(120, 30);
-    return button;
-}
-
 // The picture as a bitmap file holds it: bitmaps carry no transparency, so
 // transparent parts become the white of the receipt's paper.
 QImage onWhite(const QImage &picture)
@@ -113,7 +106,7 @@ TfrmLogo::TfrmLogo(QWidget *owner)
     frameLayout->setContentsMargins(1, 1, 1, 1);
     frameLayout->addWidget(m_imgLogo);
 
-    QPushButton *btnSfoglia = makeButton(QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."), this);
+    QPushButton *btnSfoglia = DialogButtons::make(QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."), this);
     QToolButton *btnCancLogo = makePictureButton(QStringLiteral("btnCancLogo"), Picture::Eraser, this);
     QToolButton *imgEuro = makePictureButton(QStringLiteral("imgEuro"), Picture::Euro, this);
 
@@ -131,12 +124,10 @@ TfrmLogo::TfrmLogo(QWidget *owner)
     editing->addWidget(logoFrame);
     editing->addLayout(choices);
 
-    QPushButton *btnApplica = makeButton(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
-    QPushButton *btnAnnulla = makeButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
+    QPushButton *btnApplica
+        = DialogButtons::make(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
+    QPushButton *btnAnnulla = DialogButtons::make(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    QHBoxLayout *buttons = DialogButtons::row({btnApplica, btnAnnulla});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 14);

@@ -6,6 +6,7 @@
 #include "engine/text/TextRules.h"
 #include "widgets/card/FieldInput.h"
 #include "widgets/card/HighlightFrame.h"
+#include "widgets/platform/DialogButtons.h"
 
 #include <QFocusEvent>
 #include <QFont>
@@ -53,14 +54,6 @@ QLabel *makeInstruction(QWidget *parent)
     return label;
 }
 
-QPushButton *makeButton(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setMinimumSize(120, 30);
-    return button;
-}
-
 } // namespace
 
 TfrmNumerazione::TfrmNumerazione(QWidget *owner)
@@ -93,13 +86,10 @@ TfrmNumerazione::TfrmNumerazione(QWidget *owner)
     groupLayout->addWidget(m_txtInizio);
     groupLayout->addStretch();
 
-    m_btnApplica = makeButton(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
-    QPushButton *btnAnnulla = makeButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    m_btnApplica = DialogButtons::make(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
+    QPushButton *btnAnnulla = DialogButtons::make(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_btnApplica);
-    buttons->addWidget(btnAnnulla);
+    QHBoxLayout *buttons = DialogButtons::row({m_btnApplica, btnAnnulla});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 14);

@@ -48,6 +48,9 @@ private slots:
     void lockIsReleasedOnClose();
     void diskFullLeavesTheArchiveAsItWas();
     void scanVisitsEveryRecordInOrder();
+    void scanBytesCrossesBlocksInOrder_data();
+    void scanBytesCrossesBlocksInOrder();
+    void growToAppendsEmptyRecordsOverAFragment();
     void twoProgramsAppendingAtOnceLoseNothing();
 
 private:
@@ -182,6 +185,54 @@ void TestArchiveFile::scanVisitsEveryRecordInOrder()
         return k < 2;  // stop after the second
     }));
     QCOMPARE(seen, QByteArray("ab"));
+}
+
+void TestArchiveFile::scanBytesCrossesBlocksInOrder_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("stopAt");  // 0: never
+    // Blocks of 256 KB hold 16,384 records of 16 bytes.
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("one block") << 10 << 0;
+    QTest::newRow("a block exactly") << 16384 << 0;
+    QTest::newRow("three blocks, the last short") << 40000 << 0;
+    QTest::newRow("stopped in the second block") << 40000 << 20000;
+}
+
+void TestArchiveFile::scanBytesCrossesBlocksInOrder()
+{
+    QFETCH(int, records);
+    QFETCH(int, stopAt);
+    QByteArray bytes;
+    for (int k = 1; k <= records; ++k)
+        bytes += QByteArray::number(k).leftJustified(kSize, '.');
+    writeBytes(m_path, bytes + QByteArray(5, 'z'));
+    ArchiveFile file(m_path, kSize);
+    QVERIFY(file.open());
+    qint64 visited = 0;
+    bool inOrder = true;
+    QVERIFY(file.scanBytes([&](qint64 k, const char *record) {
+        ++visited;
+        const QByteArray expected = QByteArray::number(k).leftJustified(kSize, '.');
+        inOrder = inOrder && k == visited && QByteArray(record, kSize) == expected;
+        return k != stopAt;
+    }));
+    QVERIFY(inOrder);
+    QCOMPARE(visited, stopAt ? stopAt : records);
+}
+
+void TestArchiveFile::growToAppendsEmptyRecordsOverAFragment()
+{
+    writeBytes(m_path, recordOf('a') + QByteArray(5, 'z'));
+    ArchiveFile file(m_path, kSize);
+    QVERIFY(file.open());
+    QVERIFY(file.growTo(1));
+    QCOMPARE(file.count(), 1);
+    QVERIFY(file.growTo(3));
+    QCOMPARE(file.count(), 3);
+    file.close();
+    // The fragment is gone, not taken into the first new record.
+    QCOMPARE(fileBytes(m_path), recordOf('a') + QByteArray(2 * kSize, '\0'));
 }
 
 void TestArchiveFile::twoProgramsAppendingAtOnceLoseNothing()

@@ -87,6 +87,8 @@ private slots:
     void emptyContractShowsNoDesignText();
     void missingObjectIsReported_data();
     void missingObjectIsReported();
+    void propertyCinStandsAboveTheTitle();
+    void noCinPrintsNothingThere();
 
 private:
     std::optional<PdfText> print(const FieldLookup &window);
@@ -354,6 +356,7 @@ void TestContractDocument::missingObjectIsReported_data()
     QTest::newRow("a data box") << "txtViaDom";
     QTest::newRow("the duration") << "txtDurata";
     QTest::newRow("place and date") << "txtData";
+    QTest::newRow("the property's CIN") << "txtCIN";
 }
 
 void TestContractDocument::missingObjectIsReported()
@@ -364,6 +367,56 @@ void TestContractDocument::missingObjectIsReported()
     const FillResult result = ContractDocument::fill(pageTemplate, numberedWindow());
     QVERIFY(!result.succeeded());
     QCOMPARE(result.missingObjects, QStringList{removed});
+}
+
+void TestContractDocument::propertyCinStandsAboveTheTitle()
+{
+    const FakeWindow window = numberedWindow();
+    PageTemplate pageTemplate = ContractDocument::pageTemplate();
+    QVERIFY(ContractDocument::fill(pageTemplate, std::cref(window), QStringLiteral(" IT054039C2ABCD1234 "))
+                .succeeded());
+    const TextBox *cin = pageTemplate.textBox(QStringLiteral("txtCIN"));
+    QVERIFY(cin);
+    QCOMPARE(cin->text, QStringLiteral("CIN: IT054039C2ABCD1234"));
+    QVERIFY(!window.asked.contains(QStringLiteral("txtCIN")));
+    // In a free place: no other object of the page is under it.
+    const BoxMm at = cin->box;
+    for (const Element &element : std::as_const(pageTemplate.elements)) {
+        const BoxMm &other = elementBox(element);
+        if (elementName(element) == QLatin1String("txtCIN"))
+            continue;
+        const bool apart = other.right() <= at.left || at.right() <= other.left
+            || other.top + std::max(other.height, 0.0) <= at.top || at.bottom() <= other.top;
+        QVERIFY2(apart, qPrintable(elementName(element)));
+    }
+
+    SKIP_WITHOUT_PDF_READER();
+    const auto pdf = PdfText::renderAndRead(prepare(pageTemplate, printDate), m_folder->path());
+    QVERIFY(pdf);
+    const auto found = pdf->find(QStringLiteral("CIN: IT054039C2ABCD1234"));
+    QCOMPARE(found.size(), 1);
+    // At the right edge of the title, above it.
+    COMPARE_MM(found.first().box.right(), 200.0);
+    COMPARE_MM(found.first().box.center().y(), 7.0);
+    QVERIFY(found.first().box.bottom() < 10.0);
+    // The boxes around stay where they were.
+    const auto title = pdf->find(QStringLiteral("CONTRATTO DI LOCAZIONE DI IMMOBILE AD USO TURISTICO"));
+    QCOMPARE(title.size(), 1);
+    COMPARE_MM(title.first().box.center().y(), 14.7);
+    COMPARE_MM(pdf->find(numbered(0)).first().box.left(), 80.0);
+}
+
+void TestContractDocument::noCinPrintsNothingThere()
+{
+    PageTemplate pageTemplate = ContractDocument::pageTemplate();
+    QVERIFY(ContractDocument::fill(pageTemplate, numberedWindow(), QStringLiteral("  ")).succeeded());
+    QCOMPARE(pageTemplate.textBox(QStringLiteral("txtCIN"))->text, QString());
+
+    SKIP_WITHOUT_PDF_READER();
+    const auto pdf = PdfText::renderAndRead(prepare(pageTemplate, printDate), m_folder->path());
+    QVERIFY(pdf);
+    QVERIFY(pdf->wordsInside(0, QRectF(0.0, 0.0, 210.0, 10.0)).isEmpty());
+    QVERIFY(!pdf->allText().contains(QStringLiteral("CIN")));
 }
 
 QTEST_MAIN(TestContractDocument)

@@ -9,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +33,8 @@ private slots:
     void duplicateRefusedOnANewContract();
     void saveRunsTheChecksAndMovesTheFocus();
     void saveWritesTheContract();
+    void doubleBookingAsksBeforeSaving_data();
+    void doubleBookingAsksBeforeSaving();
     void dateFieldKeys_data();
     void dateFieldKeys();
     void enterChainThroughTheDates();
@@ -248,6 +251,73 @@ void TestContractWindow::saveWritesTheContract()
     control<QToolButton>(m_window, QStringLiteral("cmdNuovo"))->click();
     control<QToolButton>(m_window, QStringLiteral("cmdUltimo"))->click();
     QCOMPARE(m_window->fieldText(QStringLiteral("ImpCauzione")), QStringLiteral("200"));
+}
+
+void TestContractWindow::doubleBookingAsksBeforeSaving_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+
+    QTest::newRow("overlap, No") << "05/08/2026" << "12/08/2026" << false << true;
+    QTest::newRow("overlap, Yes") << "05/08/2026" << "12/08/2026" << true << true;
+    QTest::newRow("arrival on the departure day") << "07/08/2026" << "12/08/2026" << false << false;
+}
+
+void TestContractWindow::doubleBookingAsksBeforeSaving()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    const qint64 recordSize = RecordLayouts::contratto().recordSize();
+    const QString archive = m_platform->filePath(QStringLiteral("Archivio_Contratti.pro"));
+
+    QVERIFY(CardTestTools::showAndActivate(m_window));
+    fillValidContract();
+    m_window->setFieldText(QStringLiteral("ComuneImm"), QStringLiteral("Rimini"));
+    m_window->setFieldText(QStringLiteral("ViaImm"), QStringLiteral("Viale Vespucci 12"));
+    m_window->setFieldText(QStringLiteral("Interno"), QStringLiteral("3"));
+    control<QToolButton>(m_window, QStringLiteral("cmdSalva"))->click();
+    // Saved again over itself, the contract is no double booking.
+    control<QToolButton>(m_window, QStringLiteral("cmdSalva"))->click();
+    QVERIFY(m_platform->questions.isEmpty());
+    QCOMPARE(QFileInfo(archive).size(), recordSize);
+
+    // Another tenant for the same flat.
+    control<QToolButton>(m_window, QStringLiteral("cmdDuplica"))->click();
+    m_window->setFieldText(QStringLiteral("Conduttore"), QStringLiteral("NERI LUCA"));
+    m_window->setFieldText(QStringLiteral("ViaImm"), QStringLiteral(" viale vespucci 12 "));
+    m_window->setFieldText(QStringLiteral("InizioCon"), start);
+    m_window->setFieldText(QStringLiteral("FineCon"), end);
+    control(m_window, QStringLiteral("txtImpCanone"))->setFocus();
+    m_platform->clear();
+    m_platform->answers = {answer};
+    control<QToolButton>(m_window, QStringLiteral("cmdSalva"))->click();
+
+    const QString position = control<QLabel>(m_window, QStringLiteral("lblPosizione"))->text();
+    if (asked) {
+        QCOMPARE(m_platform->questions,
+                 QStringList{QString::fromUtf8("Attenzione: l'immobile risulta già locato a BIANCHI ANNA dal "
+                                               "01/08/2026 al 07/08/2026.\n\nSalvare comunque il contratto?")});
+        QCOMPARE(m_platform->questionDefaults, QList<DefaultAnswer>{DefaultAnswer::No});
+    } else {
+        QVERIFY(m_platform->questions.isEmpty());
+    }
+    if (asked && !answer) {
+        QVERIFY(position.isEmpty());
+        QCOMPARE(QFileInfo(archive).size(), recordSize);
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(QApplication::focusWidget(), control(m_window, QStringLiteral("txtInizioCon")));
+        return;
+    }
+    QCOMPARE(position, QStringLiteral("2"));
+    QCOMPARE(QFileInfo(archive).size(), 2 * recordSize);
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Il contratto corrente è stato inserito in archivio."));
+    control<QToolButton>(m_window, QStringLiteral("cmdUltimo"))->click();
+    QCOMPARE(m_window->fieldText(QStringLiteral("Conduttore")), QStringLiteral("NERI LUCA"));
+    QCOMPARE(m_window->fieldText(QStringLiteral("InizioCon")), start);
 }
 
 void TestContractWindow::dateFieldKeys_data()

@@ -4,6 +4,7 @@
 #include "KeyInput.h"
 #include "engine/archive/ProvinceCodes.h"
 #include "engine/archive/RecordLayouts.h"
+#include "engine/properties/PropertyCodes.h"
 #include "widgets/landlords/TfrmLocatori.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ private slots:
     void emailButtonHandsOnTheTrimmedAddress();
     void checkButtonsOpenTheRightCheckWindow_data();
     void checkButtonsOpenTheRightCheckWindow();
+    void codesButtonOpensTheStoredCardsCodes();
 
 private:
     template<typename T = QWidget>
@@ -428,6 +430,47 @@ void TestLandlordWindow::checkButtonsOpenTheRightCheckWindow()
     QCOMPARE(received, passed);
     // The check never writes back into the card.
     QCOMPARE(m_window->fieldText(field), value);
+}
+
+void TestLandlordWindow::codesButtonOpensTheStoredCardsCodes()
+{
+    showWindow();
+    auto *codes = control<QToolButton>(QStringLiteral("btnCodiciImmobile"));
+    QCOMPARE(codes->parentWidget(), control(QStringLiteral("bkgLocatoreCalce")));
+    QCOMPARE(codes->cursor().shape(), Qt::PointingHandCursor);
+    moveMouseOver(codes);
+    QCOMPARE(m_window->statusText(),
+             QStringLiteral("Codici dell'immobile: CIN, codice regionale, codice appartamento."));
+    // A card not yet stored has no codes.
+    QVERIFY(!codes->isEnabled());
+
+    m_window->setFieldText(QStringLiteral("Locatore"), QStringLiteral("ROSSI MARIO"));
+    m_window->setFieldText(QStringLiteral("CodFiscLoc"), QStringLiteral("RSSMRA70A01G478X"));
+    control<QToolButton>(QStringLiteral("cmdSalva"))->click();
+    QVERIFY(codes->isEnabled());
+    QVERIFY(PropertyCodes::save(m_platform->folder(), 1,
+                                {QStringLiteral("RSSMRA70A01G478X"), QStringLiteral("ROSSI MARIO")},
+                                {QStringLiteral("IT054039C2ABCD1234"), {}, QStringLiteral("12")}));
+    control<QToolButton>(QStringLiteral("cmdNuovo"))->click();
+    QVERIFY(!codes->isEnabled());
+    control<QToolButton>(QStringLiteral("cmdUltimo"))->click();
+    QVERIFY(codes->isEnabled());
+
+    // Unsaved edits of the card do not change whose codes they are.
+    m_window->setFieldText(QStringLiteral("Locatore"), QStringLiteral("VERDI LUIGI"));
+    QString opened;
+    QString cin;
+    CardTestTools::onNextModal([&](QWidget *modal) {
+        opened = modal->objectName();
+        cin = TestTools::child<QLineEdit>(modal, QStringLiteral("txtCIN"))->text();
+    });
+    codes->click();
+    QCOMPARE(opened, QStringLiteral("frmCodiciImmobile"));
+    QCOMPARE(cin, QStringLiteral("IT054039C2ABCD1234"));
+    QCOMPARE(m_platform->messages.size(), 1);  // the save's own
+
+    control<QToolButton>(QStringLiteral("cmdDuplica"))->click();
+    QVERIFY(!codes->isEnabled());
 }
 
 QTEST_MAIN(TestLandlordWindow)

@@ -3,6 +3,10 @@
 #include "FakePrintDialog.h"
 #include "PdfText.h"
 #include "TestChild.h"
+#include "ArchiveFixture.h"
+#include "engine/archive/RecordLayouts.h"
+#include "engine/properties/PropertyCodes.h"
+#include "widgets/contracts/TfrmContratti.h"
 #include "widgets/landlords/TfrmLocatori.h"
 #include "widgets/print/DocumentWindow.h"
 #include "widgets/print/TfrmAnteprimaStampa.h"
@@ -32,6 +36,8 @@ private slots:
     void previewOpensAt100PercentAndSavesAPdf();
     void failedPdfSaveHasItsOwnMessage();
     void receiptPrintsBothCopies();
+    void contractPrintsItsPropertysCin_data();
+    void contractPrintsItsPropertysCin();
 
 private:
     // Presses the card window's button and, in the document window that
@@ -239,6 +245,47 @@ void TestDocumentWindows::receiptPrintsBothCopies()
     QVERIFY(pdf);
     QCOMPARE(pdf->find(QStringLiteral("Ricevuta n. 17/B")).size(), 2);
     QCOMPARE(pdf->find(QStringLiteral("BIANCHI ANNA")).size(), 2);
+}
+
+void TestDocumentWindows::contractPrintsItsPropertysCin_data()
+{
+    QTest::addColumn<QString>("via");
+    QTest::addColumn<QString>("interno");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("the property of the card") << "Via Roma 3" << "4" << true;
+    QTest::newRow("written otherwise") << " VIA ROMA 3" << "4 " << true;
+    QTest::newRow("another flat") << "Via Roma 3" << "5" << false;
+}
+
+void TestDocumentWindows::contractPrintsItsPropertysCin()
+{
+    QFETCH(QString, via);
+    QFETCH(QString, interno);
+    QFETCH(bool, printed);
+    SKIP_WITHOUT_PDF_READER();
+    QVERIFY(ArchiveFixture::write(m_platform->filePath(QStringLiteral("Archivio_Locatori.pro")),
+                                  {ArchiveFixture::record(RecordLayouts::locatore(),
+                                                          {{QStringLiteral("Locatore"), "ROSSI MARIO"},
+                                                           {QStringLiteral("ComuneImm"), "Perugia"},
+                                                           {QStringLiteral("ViaImm"), "Via Roma 3"},
+                                                           {QStringLiteral("Interno"), "4"}})}));
+    QVERIFY(PropertyCodes::save(m_platform->folder(), 1, {QString(), QStringLiteral("ROSSI MARIO")},
+                                {QStringLiteral("IT054039C2ABCD1234"), {}, {}}));
+    TfrmContratti contracts;
+    QVERIFY(CardTestTools::showAndActivate(&contracts));
+    contracts.setFieldText(QStringLiteral("Conduttore"), QStringLiteral("BIANCHI ANNA"));
+    contracts.setFieldText(QStringLiteral("ComuneImm"), QStringLiteral("Perugia"));
+    contracts.setFieldText(QStringLiteral("ViaImm"), via);
+    contracts.setFieldText(QStringLiteral("Interno"), interno);
+    m_printDialog->answer = true;
+    m_printDialog->pdfPath = m_platform->filePath(QStringLiteral("contratto.pdf"));
+    runDocumentWindow(&contracts, "cmdStampa", "btnStampa");
+    QVERIFY(m_platform->messages.isEmpty());
+    const std::optional<PdfText> pdf = PdfText::read(m_printDialog->pdfPath);
+    QVERIFY(pdf);
+    QCOMPARE(pdf->find(QStringLiteral("BIANCHI ANNA")).size(), 1);
+    QCOMPARE(pdf->find(QStringLiteral("CIN: IT054039C2ABCD1234")).size(), printed ? 1 : 0);
+    QCOMPARE(pdf->allText().contains(QStringLiteral("CIN:")), printed);
 }
 
 QTEST_MAIN(TestDocumentWindows)
