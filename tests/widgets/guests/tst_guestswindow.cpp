@@ -7,6 +7,7 @@
 #include "engine/archive/RecordLayouts.h"
 #include "engine/guests/GuestArchive.h"
 #include "engine/guests/PoliceTableStore.h"
+#include "engine/properties/PropertyCodes.h"
 #include "widgets/contracts/TfrmContratti.h"
 #include "widgets/guests/TfrmArrivi.h"
 #include "widgets/guests/TfrmOspiti.h"
@@ -41,6 +42,7 @@ private slots:
     void leavingWithUnsavedChangesAsks();
     void anotherStayAtThePositionIsNeverShown();
     void placesAreTypedAhead();
+    void policeFileOfTheStay_data();
     void policeFileOfTheStay();
     void missingDataListedAndNothingWritten();
     void arrivalsOfTodayAndYesterday();
@@ -322,9 +324,27 @@ void TestGuestsWindow::placesAreTypedAhead()
         QVERIFY(!residence->model()->index(i, 0).data().toString().contains(QStringLiteral("cessato")));
 }
 
+void TestGuestsWindow::policeFileOfTheStay_data()
+{
+    QTest::addColumn<QString>("apartment");
+    QTest::newRow("one apartment") << QString();
+    QTest::newRow("apartment code of the property") << QStringLiteral("APP007");
+}
+
 void TestGuestsWindow::policeFileOfTheStay()
 {
+    QFETCH(QString, apartment);
     writeContracts({kRossi});
+    if (!apartment.isEmpty()) {
+        // The landlord card of the same property carries the codes.
+        QVERIFY(ArchiveFixture::write(m_platform->filePath(RecordLayouts::locatore().archiveName()),
+                                      {ArchiveFixture::record(RecordLayouts::locatore(),
+                                                              {{"Locatore", "BIANCHI"}, {"CodFiscLoc", "BNCGNN60A01H294X"},
+                                                               {"ComuneImm", "Rimini"}, {"ViaImm", "VIA ROMA 1"}})}));
+        PropertyCodes::Codes codes;
+        codes.apartmentId = apartment;
+        QVERIFY(PropertyCodes::save(m_platform->folder(), 1, {"BNCGNN60A01H294X", "BIANCHI"}, codes));
+    }
     const auto window = openOn(1);
     control<QComboBox>(window.get(), QStringLiteral("cboTipoDoc"))
         ->setCurrentIndex(control<QComboBox>(window.get(), QStringLiteral("cboTipoDoc"))->findData(QStringLiteral("IDENT")));
@@ -338,7 +358,8 @@ void TestGuestsWindow::policeFileOfTheStay()
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray line = file.readAll();
-    QCOMPARE(line.size(), 168);
+    QCOMPARE(line.size(), apartment.isEmpty() ? 168 : 174);
+    QCOMPARE(line.mid(168), apartment.toLatin1());
     QVERIFY(line.startsWith("1609/12/202604ROSSI"));
     QCOMPARE(line.mid(134, 5), QByteArray("IDENT"));
     QCOMPARE(line.mid(139, 20), QByteArray("CA1234567").leftJustified(20, ' '));
