@@ -24,6 +24,31 @@ static void registerPoliceTableResources()
 
 namespace {
 
+// The portal's file names and the tables' names in a sentence, in the
+// order the tables window lists them.
+struct TableNames
+{
+    PoliceTableKind kind;
+    const char *file;
+    const char *described;  // after "tabella"
+};
+
+constexpr TableNames kTableNames[] = {
+    {PoliceTableKind::Comuni, "comuni.csv", "dei comuni"},
+    {PoliceTableKind::States, "stati.csv", "degli stati"},
+    {PoliceTableKind::DocumentTypes, "documenti.csv", "dei tipi di documento"},
+    {PoliceTableKind::GuestTypes, "tipo_alloggiato.csv", "dei tipi di alloggiato"},
+};
+
+const TableNames &namesOf(PoliceTableKind kind)
+{
+    for (const TableNames &names : kTableNames) {
+        if (names.kind == kind)
+            return names;
+    }
+    Q_UNREACHABLE();
+}
+
 const QString kItalyCode = QStringLiteral("100000100");
 // The portal's province for a foreign state.
 const QString kAbroad = QStringLiteral("ES");
@@ -217,38 +242,20 @@ namespace PoliceTable {
 
 QList<PoliceTableKind> allKinds()
 {
-    return {PoliceTableKind::Comuni, PoliceTableKind::States, PoliceTableKind::DocumentTypes,
-            PoliceTableKind::GuestTypes};
+    QList<PoliceTableKind> kinds;
+    for (const TableNames &names : kTableNames)
+        kinds.append(names.kind);
+    return kinds;
 }
 
 QString fileName(PoliceTableKind kind)
 {
-    switch (kind) {
-    case PoliceTableKind::Comuni:
-        return QStringLiteral("comuni.csv");
-    case PoliceTableKind::States:
-        return QStringLiteral("stati.csv");
-    case PoliceTableKind::DocumentTypes:
-        return QStringLiteral("documenti.csv");
-    case PoliceTableKind::GuestTypes:
-        return QStringLiteral("tipo_alloggiato.csv");
-    }
-    Q_UNREACHABLE();
+    return QString::fromLatin1(namesOf(kind).file);
 }
 
 QString describedAs(PoliceTableKind kind)
 {
-    switch (kind) {
-    case PoliceTableKind::Comuni:
-        return QStringLiteral("dei comuni");
-    case PoliceTableKind::States:
-        return QStringLiteral("degli stati");
-    case PoliceTableKind::DocumentTypes:
-        return QStringLiteral("dei tipi di documento");
-    case PoliceTableKind::GuestTypes:
-        return QStringLiteral("dei tipi di alloggiato");
-    }
-    Q_UNREACHABLE();
+    return QString::fromLatin1(namesOf(kind).described);
 }
 
 QString builtInPath(PoliceTableKind kind)

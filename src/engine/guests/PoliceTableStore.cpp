@@ -122,6 +122,11 @@ QList<PoliceTableStatus> status()
     return current().status;
 }
 
+PoliceTableStatus status(PoliceTableKind kind)
+{
+    return current().status.at(qsizetype(slot(kind)));
+}
+
 bool hasLoadedCopies()
 {
     const QString copies = folder();

@@ -38,6 +38,8 @@ QString folder();
 std::shared_ptr<const PoliceCodes> codes();
 // Each table's source and row count, in PoliceTable::allKinds() order.
 QList<PoliceTableStatus> status();
+// One table's.
+PoliceTableStatus status(PoliceTableKind kind);
 // True when the folder holds a loaded copy of some table, good or not.
 bool hasLoadedCopies();
 

@@ -9,6 +9,7 @@
 #include "widgets/guests/PlaceComboBox.h"
 #include "widgets/guests/PoliceFileSaving.h"
 #include "widgets/guests/TfrmArrivi.h"
+#include "widgets/guests/TfrmTabelleQuestura.h"
 #include "engine/guests/PoliceFile.h"
 #include "widgets/platform/WindowPlacement.h"
 
@@ -200,7 +201,8 @@ QWidget *TfrmOspiti::buildButtons()
     QPushButton *file = addButton("cmdSchedine", QStringLiteral("Schedine Questura"), QStringLiteral("Scrive il file delle schedine da inviare al portale Alloggiati Web."));
     QPushButton *arrivals = addButton("cmdArrivi", QStringLiteral("Arrivi di oggi e di ieri"), QStringLiteral("Schedine di tutti i soggiorni arrivati oggi o ieri."));
     QPushButton *close = addButton("cmdChiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiude la finestra degli ospiti."));
-    for (QPushButton *button : {add, m_delete, save, file, arrivals})
+    QPushButton *tables = addButton("cmdTabelle", QStringLiteral("Tabelle"), QStringLiteral("Tabelle dei codici del portale Alloggiati Web."));
+    for (QPushButton *button : {add, m_delete, save, file, arrivals, tables})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -209,6 +211,7 @@ QWidget *TfrmOspiti::buildButtons()
     connect(save, &QPushButton::clicked, this, [this] { cmdSalvaOspitiClick(); });
     connect(file, &QPushButton::clicked, this, &TfrmOspiti::cmdSchedineClick);
     connect(arrivals, &QPushButton::clicked, this, &TfrmOspiti::cmdArriviClick);
+    connect(tables, &QPushButton::clicked, this, [this] { openPoliceTablesWindow(this); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     return row;
 }

@@ -1,5 +1,6 @@
 #include "FakePlatform.h"
 #include "LogCapture.h"
+#include "TestFiles.h"
 #include "engine/guests/PoliceTableStore.h"
 
 #include <QDir>
@@ -15,27 +16,6 @@ namespace {
 // header, no end dates.
 const QByteArray kNewerComuni = "408099014;RIMINI;RN\r\n499999001;NUOVO COMUNE;RN\r\n";
 const QString kMilano = QStringLiteral("403015146");  // in the built-in table only
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-PoliceTableStatus statusOf(PoliceTableKind kind)
-{
-    for (const PoliceTableStatus &status : PoliceTableStore::status()) {
-        if (status.kind == kind)
-            return status;
-    }
-    return {kind, PoliceTableSource::BuiltIn, -1};
-}
 
 } // namespace
 
@@ -78,7 +58,7 @@ void TestPoliceTableStore::cleanup()
 QString TestPoliceTableStore::chosenFile(const QByteArray &bytes)
 {
     const QString path = m_elsewhere->filePath(QStringLiteral("scaricato%1.csv").arg(++m_files));
-    if (!writeFile(path, bytes))
+    if (!TestFiles::write(path, bytes))
         qFatal("cannot prepare %s", qPrintable(path));
     return path;
 }
@@ -105,15 +85,15 @@ void TestPoliceTableStore::loadSemicolonTableWithoutHeader()
     QCOMPARE(PoliceTableStore::load(PoliceTableKind::Comuni, chosenFile(kNewerComuni)), QString());
 
     const QString kept = m_platform->filePath(QStringLiteral("Tabelle_Questura/comuni.csv"));
-    QCOMPARE(readFile(kept), kNewerComuni);
+    QCOMPARE(TestFiles::read(kept), kNewerComuni);
     QCOMPARE(QDir(m_platform->filePath(QStringLiteral("Tabelle_Questura"))).entryList(QDir::Files),
              QStringList{QStringLiteral("comuni.csv")});
     QVERIFY(PoliceTableStore::hasLoadedCopies());
 
-    const PoliceTableStatus comuni = statusOf(PoliceTableKind::Comuni);
+    const PoliceTableStatus comuni = PoliceTableStore::status(PoliceTableKind::Comuni);
     QCOMPARE(comuni.source, PoliceTableSource::Loaded);
     QCOMPARE(comuni.rows, 2);
-    QCOMPARE(statusOf(PoliceTableKind::States).source, PoliceTableSource::BuiltIn);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::States).source, PoliceTableSource::BuiltIn);
 
     const std::shared_ptr<const PoliceCodes> after = PoliceTableStore::codes();
     QCOMPARE(after->comuneCount(), 2);
@@ -129,13 +109,13 @@ void TestPoliceTableStore::loadedCopyPreferredAtStart()
 {
     const QString folder = m_platform->filePath(QStringLiteral("Tabelle_Questura"));
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeFile(folder + QStringLiteral("/documenti.csv"), "Codice,Descrizione\r\nPASOR,PASSAPORTO\r\n"));
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/documenti.csv"), "Codice,Descrizione\r\nPASOR,PASSAPORTO\r\n"));
 
     const std::shared_ptr<const PoliceCodes> codes = PoliceTableStore::codes();
     QCOMPARE(codes->documentTypeCount(), 1);
     QCOMPARE(codes->documentTypeName(QStringLiteral("PASOR")), QStringLiteral("PASSAPORTO"));
     QVERIFY(!codes->hasDocumentType(QStringLiteral("IDENT")));
-    QCOMPARE(statusOf(PoliceTableKind::DocumentTypes).source, PoliceTableSource::Loaded);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::DocumentTypes).source, PoliceTableSource::Loaded);
     QCOMPARE(codes->comuneCount(), 11284);
 }
 
@@ -149,15 +129,15 @@ void TestPoliceTableStore::malformedFileRefusedWithItsLine()
              QStringLiteral("Riga 3: il codice \"40809901\" non è di 9 cifre."));
 
     // The tables in use are the ones before.
-    QCOMPARE(readFile(kept), kNewerComuni);
-    QCOMPARE(statusOf(PoliceTableKind::Comuni).rows, 2);
+    QCOMPARE(TestFiles::read(kept), kNewerComuni);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::Comuni).rows, 2);
     QVERIFY(PoliceTableStore::codes()->place(QStringLiteral("499999001")));
 
     // Refused on the built-in tables too, nothing is written.
     QVERIFY(PoliceTableStore::restoreBuiltIn());
     QVERIFY(!PoliceTableStore::load(PoliceTableKind::States, chosenFile(malformed)).isEmpty());
     QVERIFY(!PoliceTableStore::hasLoadedCopies());
-    QCOMPARE(statusOf(PoliceTableKind::States).rows, 236);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::States).rows, 236);
 }
 
 void TestPoliceTableStore::unreadableFileRefused()
@@ -170,12 +150,12 @@ void TestPoliceTableStore::unreadableFileRefused()
 void TestPoliceTableStore::copyThatCannotBeWrittenChangesNothing()
 {
     // A file where the folder should be: the folder cannot be made.
-    QVERIFY(writeFile(m_platform->filePath(QStringLiteral("Tabelle_Questura")), "not a folder"));
+    QVERIFY(TestFiles::write(m_platform->filePath(QStringLiteral("Tabelle_Questura")), "not a folder"));
     LogCapture log;
     const QString error = PoliceTableStore::load(PoliceTableKind::Comuni, chosenFile(kNewerComuni));
     QVERIFY2(error.contains(QStringLiteral("Tabelle_Questura")), qPrintable(error));
     QCOMPARE(log.messages(QStringLiteral("vacanzio.guests")).size(), 1);
-    QCOMPARE(statusOf(PoliceTableKind::Comuni).source, PoliceTableSource::BuiltIn);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::Comuni).source, PoliceTableSource::BuiltIn);
     QCOMPARE(PoliceTableStore::codes()->comuneCount(), 11284);
 }
 
@@ -184,15 +164,15 @@ void TestPoliceTableStore::damagedLoadedCopyFallsBack()
     // A loaded copy changed behind the program's back, found at start.
     const QString folder = m_platform->filePath(QStringLiteral("Tabelle_Questura"));
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeFile(folder + QStringLiteral("/stati.csv"), "100000100;ITALIA;ES\n1000;FRANCIA;ES\n"));
-    QVERIFY(writeFile(folder + QStringLiteral("/comuni.csv"), kNewerComuni));
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/stati.csv"), "100000100;ITALIA;ES\n1000;FRANCIA;ES\n"));
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/comuni.csv"), kNewerComuni));
 
     LogCapture log;
-    QCOMPARE(statusOf(PoliceTableKind::States).source, PoliceTableSource::DamagedLoaded);
-    QCOMPARE(statusOf(PoliceTableKind::States).rows, 236);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::States).source, PoliceTableSource::DamagedLoaded);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::States).rows, 236);
     QCOMPARE(PoliceTableStore::codes()->stateCount(), 236);
     // The good copy of another table is still preferred.
-    QCOMPARE(statusOf(PoliceTableKind::Comuni).source, PoliceTableSource::Loaded);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::Comuni).source, PoliceTableSource::Loaded);
     QCOMPARE(PoliceTableStore::codes()->comuneCount(), 2);
     const QStringList logged = log.messages(QStringLiteral("vacanzio.guests"));
     QCOMPARE(logged.size(), 1);

@@ -46,6 +46,7 @@ private slots:
     void policeFileOfTheStay();
     void missingDataListedAndNothingWritten();
     void arrivalsOfTodayAndYesterday();
+    void tablesWindowFromTheGuestsWindow();
 
 private:
     // Writes the contracts, each a list of field/value pairs.
@@ -403,6 +404,16 @@ void TestGuestsWindow::arrivalsOfTodayAndYesterday()
     control<QPushButton>(&arrivals, QStringLiteral("btnScrivi"))->click();
     QVERIFY(m_platform->proposedSavePaths.isEmpty());
     QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("NERI ANNA - ")));
+}
+
+void TestGuestsWindow::tablesWindowFromTheGuestsWindow()
+{
+    writeContracts({kRossi});
+    const auto window = openOn(1);
+    QString opened;
+    CardTestTools::onNextModal([&](QWidget *modal) { opened = modal->objectName(); });
+    click(window.get(), "cmdTabelle");
+    QCOMPARE(opened, QStringLiteral("frmTabelleQuestura"));
 }
 
 QTEST_MAIN(TestGuestsWindow)
