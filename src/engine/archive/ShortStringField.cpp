@@ -16,10 +16,24 @@ QByteArray store(const QString &text, int capacity)
     return field;
 }
 
+QByteArrayView storedBytes(const char *field, int capacity)
+{
+    return QByteArrayView(field + 1, std::min<int>(static_cast<unsigned char>(field[0]), capacity));
+}
+
+QByteArrayView trimmedBytes(const char *field, int capacity)
+{
+    const QByteArrayView stored = storedBytes(field, capacity);
+    const auto blank = [](char byte) { return static_cast<unsigned char>(byte) <= 32; };
+    const char *begin = std::find_if_not(stored.cbegin(), stored.cend(), blank);
+    const char *end = std::find_if_not(stored.crbegin(), std::make_reverse_iterator(begin), blank).base();
+    return QByteArrayView(begin, end - begin);
+}
+
 QString load(const char *field, int capacity)
 {
-    const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    return TextRules::trimmed(Cp1252::decode(field + 1, length));
+    const QByteArrayView text = trimmedBytes(field, capacity);
+    return Cp1252::decode(text.data(), text.size());
 }
 
 } // namespace ShortStringField

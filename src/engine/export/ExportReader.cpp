@@ -2,6 +2,7 @@
 
 #include "engine/archive/ArchiveFile.h"
 #include "engine/archive/RecordLayout.h"
+#include "engine/archive/ShortStringField.h"
 #include "engine/export/ExportRows.h"
 #include "engine/export/ExportTables.h"
 
@@ -20,24 +21,6 @@ struct FieldSlice
     int offset;
     int capacity;
 };
-
-// The field's text without the characters of code 32 or less at its ends.
-// In Windows-1252 those are exactly the bytes 0 to 32, so the bytes can be
-// trimmed as they are.
-QByteArrayView trimmedField(const char *field, int capacity)
-{
-    // A length beyond the capacity comes from a damaged file: no byte
-    // outside the field is taken.
-    qsizetype length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    const char *text = field + 1;
-    while (length > 0 && static_cast<unsigned char>(text[0]) <= 32) {
-        ++text;
-        --length;
-    }
-    while (length > 0 && static_cast<unsigned char>(text[length - 1]) <= 32)
-        --length;
-    return QByteArrayView(text, length);
-}
 
 } // namespace
 
@@ -81,7 +64,7 @@ bool read(const QString &path, const ExportDefinition &definition, ExportRows &r
         for (qint64 r = 0; r < whole; ++r) {
             const char *record = block.constData() + r * recordSize;
             for (const FieldSlice &slice : slices)
-                rows.appendCell(trimmedField(record + slice.offset, slice.capacity));
+                rows.appendCell(ShortStringField::trimmedBytes(record + slice.offset, slice.capacity));
         }
         if (whole != records)
             return false;

@@ -4,8 +4,6 @@
 #include "engine/archive/ShortStringField.h"
 #include "engine/text/DateText.h"
 
-#include <algorithm>
-
 NonExpiredFilter::NonExpiredFilter(const RecordLayout &contracts, QDate today)
     : m_today(today)
 {
@@ -29,10 +27,9 @@ SummaryListing::Verdict NonExpiredFilter::operator()(const char *record) const
     // the bytes: the list reads a hundred thousand of them. Any other text
     // goes through the program's date reading.
     const char *field = record + m_offset;
-    const int length = std::min<int>(static_cast<unsigned char>(field[0]), m_capacity);
-    const char *text = field + 1;
+    const QByteArrayView text = ShortStringField::storedBytes(field, m_capacity);
     const auto digit = [text](int i) { return text[i] >= '0' && text[i] <= '9'; };
-    if (length == 10 && text[2] == '/' && text[5] == '/' && digit(0) && digit(1) && digit(3) && digit(4)
+    if (text.size() == 10 && text[2] == '/' && text[5] == '/' && digit(0) && digit(1) && digit(3) && digit(4)
         && digit(6) && digit(7) && digit(8) && digit(9)) {
         const auto number = [text](int at, int digits) {
             int value = 0;
