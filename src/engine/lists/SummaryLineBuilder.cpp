@@ -44,7 +44,6 @@ SummaryLineBuilder::SummaryLineBuilder(const SummaryLayout &line, const RecordLa
             piece.offset = record.offset(index);
             piece.capacity = record.capacity(index);
             piece.width = segment.width;
-            m_fieldOffsets.push_back(piece.offset);
             if (segment.width == SummarySegment::kNoWidth) {
                 m_maximumLength += piece.capacity;
             } else {
