@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -111,6 +113,14 @@ qint64 statusKb(const char *key)
             return line.mid(int(qstrlen(key))).trimmed().split(' ').first().toLongLong();
     }
     return -1;
+}
+
+// Gives the memory the program has freed back to the system, so that what
+// the next window takes shows in the resident size instead of reusing,
+// unseen, what the last window left free.
+void releaseFreedMemory()
+{
+    malloc_trim(0);
 }
 
 // Starts a new peak of the resident memory; false where the system does
@@ -268,6 +278,7 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         auto *cerca = window.findChild<QPushButton *>(QStringLiteral("btnCerca"));
         search.reads.push_back(readOnce(landlords));
+        releaseFreedMemory();
         const qint64 before = statusKb("VmRSS:");
         peakKnown = resetPeak() && peakKnown;
         watch.start();
@@ -294,6 +305,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < kRuns; ++i) {
         TfrmSospesi window(&owner);
         nonExpired.reads.push_back(readOnce(contracts));
+        releaseFreedMemory();
         const qint64 before = statusKb("VmRSS:");
         peakKnown = resetPeak() && peakKnown;
         watch.start();

@@ -17,29 +17,31 @@ QByteArray store(const QString &text, int capacity)
     return field;
 }
 
-QString load(const char *field, int capacity)
+QByteArrayView storedBytes(const char *field, int capacity)
 {
-    const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    return TextRules::trimmed(Cp1252::decode(field + 1, length));
+    return QByteArrayView(field + 1, std::min<int>(static_cast<unsigned char>(field[0]), capacity));
 }
 
 QByteArrayView trimmedBytes(const char *field, int capacity)
 {
-    qsizetype length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    const char *text = field + 1;
-    while (length > 0 && static_cast<unsigned char>(text[0]) <= 32) {
-        ++text;
-        --length;
-    }
-    while (length > 0 && static_cast<unsigned char>(text[length - 1]) <= 32)
-        --length;
-    return QByteArrayView(text, length);
+    const QByteArrayView stored = storedBytes(field, capacity);
+    const auto blank = [](char byte) { return static_cast<unsigned char>(byte) <= 32; };
+    const char *begin = std::find_if_not(stored.cbegin(), stored.cend(), blank);
+    const char *end = std::find_if_not(stored.crbegin(), std::make_reverse_iterator(begin), blank).base();
+    return QByteArrayView(begin, end - begin);
+}
+
+QString load(const char *field, int capacity)
+{
+    const QByteArrayView text = trimmedBytes(field, capacity);
+    return Cp1252::decode(text.data(), text.size());
 }
 
 std::optional<QDate> loadDate(const char *field, int capacity)
 {
-    const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    const char *text = field + 1;
+    const QByteArrayView stored = storedBytes(field, capacity);
+    const qsizetype length = stored.size();
+    const char *text = stored.data();
     const auto digit = [text](int i) { return text[i] >= '0' && text[i] <= '9'; };
     if (length == 10 && text[2] == '/' && text[5] == '/' && digit(0) && digit(1) && digit(3) && digit(4)
         && digit(6) && digit(7) && digit(8) && digit(9)) {

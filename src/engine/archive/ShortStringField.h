@@ -15,16 +15,19 @@ namespace ShortStringField {
 // bytes without a message. The unused bytes are written as zeros.
 QByteArray store(const QString &text, int capacity);
 
-// The text of a field whose bytes start at `field` (N + 1 of them), trimmed.
-// A length byte larger than the capacity (a damaged file) is read as the
-// capacity, so no byte outside the field is ever taken.
-QString load(const char *field, int capacity);
+// The text bytes of a field whose bytes start at `field` (N + 1 of them),
+// as stored. A length byte larger than the capacity (a damaged file) is
+// read as the capacity, so no byte outside the field is ever taken.
+QByteArrayView storedBytes(const char *field, int capacity);
 
-// The bytes of the field's text without the characters of code 32 or less
-// at its ends, for readers that compare or copy fields without decoding
-// them: in Windows-1252 those characters are exactly the bytes 0 to 32. A
-// length byte beyond the capacity is read as the capacity, as by load().
+// The same without the bytes of code 32 or less at either end. In
+// Windows-1252 those bytes are exactly the characters the program's trim
+// removes, so the bytes decode to the trimmed text: readers that go
+// through the bytes of many records trim them without decoding first.
 QByteArrayView trimmedBytes(const char *field, int capacity);
+
+// The text of a field, trimmed.
+QString load(const char *field, int capacity);
 
 // The day a date field names, read as DateText::parse reads its text. The
 // form every saved date has, "dd/mm/yyyy", is read straight from the bytes,

@@ -1,8 +1,6 @@
 #include "engine/lists/ArchiveScanner.h"
 
 #include "engine/archive/ArchiveFile.h"
-#include "engine/lists/LargeBuffer.h"
-#include "engine/lists/ParallelParts.h"
 
 #include <QFile>
 
@@ -11,7 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -66,94 +64,32 @@ ArchiveScanner::ArchiveScanner(QString path, int recordSize)
 
 ArchiveScanner::Outcome ArchiveScanner::scan(const Visitor &visit, const Progress &progress) const
 {
-    return scanInParts(1, [&visit](int) { return visit; }, progress).front();
-}
-
-std::vector<ArchiveScanner::Outcome> ArchiveScanner::scanInParts(int parts,
-                                                                 const std::function<Visitor(int part)> &visitorFor,
-                                                                 const Progress &progress) const
-{
-    parts = std::max(1, parts);
-    std::vector<Outcome> outcomes(static_cast<std::size_t>(parts), Outcome::Failed);
     ArchiveFile archive(m_path, m_recordSize);
     if (!archive.open())
-        return outcomes;
+        return Outcome::Failed;
     const qint64 total = archive.count();
     if (total < 0)
-        return outcomes;
-    if (total == 0) {
-        std::fill(outcomes.begin(), outcomes.end(), Outcome::Completed);
-        return outcomes;
-    }
+        return Outcome::Failed;
+    if (total == 0)
+        return Outcome::Completed;
     const ReadOnlyFile file(m_path);
     if (!file.isOpen())
-        return outcomes;
+        return Outcome::Failed;
 
-    std::vector<Visitor> visitors;
-    for (int part = 0; part < parts; ++part)
-        visitors.push_back(visitorFor(part));
-    // The block size is for the whole scan: the runs share it.
-    const qint64 blockRecords = std::max<qint64>(1, m_blockBytes / parts / m_recordSize);
-    std::atomic<qint64> done = 0;
-    std::atomic<bool> cancelled = false;
-    // The first run (by number) that stopped or failed: the runs after it
-    // are not needed.
-    std::atomic<int> firstEnded = parts;
-    const auto reportProgress = [&] {
-        if (progress && !cancelled && !progress(done, total))
-            cancelled = true;
-    };
-    const auto endAfter = [&firstEnded](int part) {
-        int current = firstEnded;
-        while (part < current && !firstEnded.compare_exchange_weak(current, part)) {
-        }
-    };
-
-    const auto readRun = [&](int part) -> Outcome {
-        const qint64 first = total * part / parts;
-        const qint64 end = total * (part + 1) / parts;
-        if (first == end)
-            return Outcome::Completed;
-        const LargeBuffer memory(static_cast<std::size_t>(std::min(blockRecords, end - first) * m_recordSize));
-        auto *block = static_cast<char *>(memory.data());
-        if (!block)
+    const qint64 blockRecords = std::clamp<qint64>(m_blockBytes / m_recordSize, 1, total);
+    const auto block = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(blockRecords * m_recordSize));
+    for (qint64 next = 0; next < total;) {
+        const qint64 records = std::min(blockRecords, total - next);
+        if (!file.readFully(block.get(), records * m_recordSize, next * m_recordSize))
             return Outcome::Failed;
-        const Visitor &visit = visitors[static_cast<std::size_t>(part)];
-        for (qint64 next = first; next < end;) {
-            if (cancelled || firstEnded < part)
-                return Outcome::Cancelled;
-            const qint64 records = std::min(blockRecords, end - next);
-            if (!file.readFully(block, records * m_recordSize, next * m_recordSize))
-                return Outcome::Failed;
-            for (qint64 i = 0; i < records; ++i) {
-                if (visit(next + i + 1, block + i * m_recordSize) == Step::Stop)
-                    return Outcome::Stopped;
-            }
-            next += records;
-            done += records;
-            if (part == 0)
-                reportProgress();
-            if (cancelled)
-                return next == end ? Outcome::Completed : Outcome::Cancelled;
+        for (qint64 i = 0; i < records; ++i) {
+            if (visit(next + i + 1, block.get() + i * m_recordSize) == Step::Stop)
+                return Outcome::Stopped;
         }
-        return Outcome::Completed;
-    };
-
-    ParallelParts::run(
-        parts,
-        [&](int part) {
-            Outcome &outcome = outcomes[static_cast<std::size_t>(part)];
-            try {
-                outcome = readRun(part);
-            } catch (...) {
-                // The other runs stop at their next block rather than read
-                // on for a scan that is over.
-                cancelled = true;
-                throw;
-            }
-            if (outcome == Outcome::Stopped || outcome == Outcome::Failed)
-                endAfter(part);
-        },
-        reportProgress);
-    return outcomes;
+        next += records;
+        // A cancel after the last block comes too late to save anything.
+        if (progress && !progress(next, total))
+            return next == total ? Outcome::Completed : Outcome::Cancelled;
+    }
+    return Outcome::Completed;
 }

@@ -1,11 +1,10 @@
 #include "engine/lists/SearchCriteria.h"
 
 #include "engine/archive/RecordLayout.h"
+#include "engine/archive/ShortStringField.h"
 #include "engine/lists/AsciiFold.h"
 #include "engine/text/Cp1252.h"
 #include "engine/text/TextRules.h"
-
-#include <algorithm>
 
 SearchCriteria::SearchCriteria(const RecordLayout &layout,
                                const std::vector<std::pair<QString, QString>> &criteria)
@@ -26,12 +25,11 @@ int SearchCriteria::hitCount(const char *record) const
 {
     int hits = 0;
     for (const Criterion &criterion : m_criteria) {
-        const char *field = record + criterion.offset;
-        const int length = std::min<int>(static_cast<unsigned char>(field[0]), criterion.capacity);
+        const QByteArrayView stored = ShortStringField::storedBytes(record + criterion.offset, criterion.capacity);
         // A criterion longer than the field cannot occur in it.
-        if (criterion.folded.size() > length)
+        if (criterion.folded.size() > stored.size())
             continue;
-        if (AsciiFold::contains(Cp1252::decode(field + 1, length), criterion.folded))
+        if (AsciiFold::contains(Cp1252::decode(stored.data(), stored.size()), criterion.folded))
             ++hits;
     }
     return hits;

@@ -2,6 +2,7 @@
 
 #include "engine/archive/Record.h"
 #include "engine/archive/RecordLayout.h"
+#include "engine/archive/ShortStringField.h"
 #include "engine/text/Cp1252.h"
 
 #include <algorithm>
@@ -43,7 +44,6 @@ SummaryLineBuilder::SummaryLineBuilder(const SummaryLayout &line, const RecordLa
             piece.offset = record.offset(index);
             piece.capacity = record.capacity(index);
             piece.width = segment.width;
-            m_fieldOffsets.push_back(piece.offset);
             if (segment.width == SummarySegment::kNoWidth) {
                 m_maximumLength += piece.capacity;
             } else {
@@ -66,23 +66,15 @@ qsizetype SummaryLineBuilder::writeLine(const char *record, char16_t *out) const
             out = std::copy(piece.literal.cbegin(), piece.literal.cend(), out);
             continue;
         }
-        // The field's loaded text: a damaged length byte is read as the
-        // capacity, and trimming works on the bytes, since every byte of 32
-        // or less decodes to the character of that code and no other does.
-        const char *field = record + piece.offset;
-        const char *begin = field + 1;
-        const char *end = begin + std::min<int>(static_cast<unsigned char>(field[0]), piece.capacity);
-        while (begin < end && static_cast<unsigned char>(*begin) <= 32)
-            ++begin;
-        while (end > begin && static_cast<unsigned char>(end[-1]) <= 32)
-            --end;
-        // One character per byte, so cutting the bytes cuts the characters.
+        // The field's trimmed bytes, one character each, so cutting the
+        // bytes cuts the characters.
+        const QByteArrayView text = ShortStringField::trimmedBytes(record + piece.offset, piece.capacity);
+        const qsizetype length =
+            piece.width == SummarySegment::kNoWidth ? text.size() : std::min<qsizetype>(text.size(), piece.width);
+        for (qsizetype i = 0; i < length; ++i)
+            *out++ = characters[static_cast<unsigned char>(text[i])];
         if (piece.width != SummarySegment::kNoWidth)
-            end = std::min(end, begin + piece.width);
-        for (const char *byte = begin; byte < end; ++byte)
-            *out++ = characters[static_cast<unsigned char>(*byte)];
-        if (piece.width != SummarySegment::kNoWidth)
-            out = std::fill_n(out, piece.width - (end - begin), u' ');
+            out = std::fill_n(out, piece.width - length, u' ');
     }
     return out - start;
 }

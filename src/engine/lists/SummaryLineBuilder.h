@@ -23,15 +23,6 @@ public:
     // maximumLength() characters, and returns its length.
     qsizetype writeLine(const char *record, char16_t *out) const;
     QString line(const char *record) const;
-    // Asks the processor to start loading the fields a line of the record
-    // at `record` reads, so that they are at hand when the line is built:
-    // a record just read lies in memory, not in the caches. Never reads the
-    // bytes, so `record` may be past the end of a block.
-    void prefetch(const char *record) const
-    {
-        for (const int offset : m_fieldOffsets)
-            __builtin_prefetch(record + offset);
-    }
     QString line(const Record &record) const;
 
     // The characters every line has whatever the record holds: the widths
@@ -50,7 +41,6 @@ private:
     };
 
     std::vector<Piece> m_pieces;
-    std::vector<int> m_fieldOffsets;
     int m_fixedLength = 0;
     int m_maximumLength = 0;
 };

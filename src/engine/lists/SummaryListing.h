@@ -16,22 +16,15 @@ namespace SummaryListing {
 
 // What a list does with a record.
 enum class Verdict { List, Skip, StopListing };
-// Judges a record from its bytes. A large archive is judged in parts at
-// once, so a filter is called from several threads together and must not
-// change anything it shares.
+// Judges a record from its bytes.
 using RecordFilter = std::function<Verdict(const char *record)>;
-
-// Below this many records a part, an archive is read in one go.
-constexpr qint64 kMinimumRecordsPerPart = 16384;
 
 // Adds the line of every record the filter lists, in archive order, to
 // `lines`. A record judged StopListing ends the listing there (Stopped);
-// the lines added before a failure or a cancel stay. The archive is read
-// in `parts` parts at once (0: as many as the processors and its size are
-// worth); the lines are the same however it is read.
+// the lines added before a failure or a cancel stay.
 ArchiveScanner::Outcome list(const ArchiveScanner &archive, const SummaryLineBuilder &builder,
                              const RecordFilter &filter, SummaryLines &lines,
-                             const ArchiveScanner::Progress &progress = {}, int parts = 0);
+                             const ArchiveScanner::Progress &progress = {});
 
 // A record whose rebuilt line is the chosen one.
 struct TracedRecord

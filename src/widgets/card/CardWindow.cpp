@@ -1,6 +1,7 @@
 #include "widgets/card/CardWindow.h"
 
 #include "widgets/card/HighlightFrame.h"
+#include "widgets/platform/StatusHints.h"
 #include "engine/archive/ProvinceCodes.h"
 #include "engine/archive/RecordLayout.h"
 #include "engine/text/TextRules.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 
@@ -69,6 +69,7 @@ CardWindow::CardWindow(CardWindowTable table, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_table(std::move(table))
     , m_operations(*this, *m_table.layout, m_table.messages)
+    , m_hints(new StatusHints(this))
 {
     setObjectName(utf8(m_table.objectName));
     setWindowTitle(m_table.caption);
@@ -85,24 +86,24 @@ CardWindow::CardWindow(CardWindowTable table, QWidget *parent)
 
 void CardWindow::buildFrame()
 {
-    markBackground(this);
+    m_hints->markBackground(this);
 
     m_container = new QWidget(this);
     m_container->setObjectName(QStringLiteral("panContainer"));
     m_container->setFixedSize(kContainerWidth, kContainerHeight);
-    markBackground(m_container);
+    m_hints->markBackground(m_container);
 
     auto *toolbar = new QFrame(m_container);
     toolbar->setObjectName(QStringLiteral("shpControlli"));
     toolbar->setGeometry(0, 0, kContainerWidth, kToolbarHeight);
     toolbar->setStyleSheet(QStringLiteral("#shpControlli { background: rgba(20, 50, 110, 150); border-radius: 8px; }"));
-    markBackground(toolbar);
+    m_hints->markBackground(toolbar);
 
     m_panel = new QFrame(m_container);
     m_panel->setObjectName(utf8(m_table.panelName));
     m_panel->setGeometry(0, kToolbarHeight + 6, kContainerWidth,
                          kContainerHeight - kToolbarHeight - kStatusHeight - 12);
-    markBackground(m_panel);
+    m_hints->markBackground(m_panel);
 
     for (const CardSectionDef &section : m_table.sections) {
         auto *shape = new QFrame(m_panel);
@@ -115,13 +116,13 @@ void CardWindow::buildFrame()
                                  : QStringLiteral("#%1 { background: rgba(255, 255, 255, 215); "
                                                   "border: 1px solid rgb(120, 150, 200); border-radius: 10px; }")
                                        .arg(shape->objectName()));
-        markBackground(shape);
+        m_hints->markBackground(shape);
         if (section.pictureName) {
             auto *picture = new QLabel(shape);
             picture->setObjectName(utf8(section.pictureName));
             picture->setPixmap(Pictures::pixmap(section.picture, 44));
             picture->setGeometry(8, 8, 48, 48);
-            markBackground(picture);
+            m_hints->markBackground(picture);
         }
         m_sections.push_back(shape);
     }
@@ -130,9 +131,10 @@ void CardWindow::buildFrame()
     statusStrip->setObjectName(QStringLiteral("shpInfo"));
     statusStrip->setGeometry(0, kContainerHeight - kStatusHeight, kContainerWidth, kStatusHeight);
     statusStrip->setStyleSheet(QStringLiteral("#shpInfo { background: rgb(106, 90, 205); border-radius: 6px; }"));
-    markBackground(statusStrip);
+    m_hints->markBackground(statusStrip);
 
     m_status = new QLabel(statusStrip);
+    m_hints->setStatusLine(m_status);
     m_status->setObjectName(QStringLiteral("panInfo"));
     m_status->setGeometry(12, 0, kContainerWidth - 24, kStatusHeight);
     QFont statusFont(QStringLiteral("Tahoma"));
@@ -189,7 +191,7 @@ void CardWindow::buildToolbar()
         shape->setObjectName(QStringLiteral("shpPulsanti%1").arg(g + 1, 2, 10, QLatin1Char('0')));
         shape->setGeometry(left, 5, groupWidths[g], kToolbarHeight - 10);
         shape->setStyleSheet(QStringLiteral("#%1 { background: white; border-radius: 7px; }").arg(shape->objectName()));
-        markBackground(shape);
+        m_hints->markBackground(shape);
         int x = 8;
         for (const ButtonDef &def : groups[g]) {
             const QString name = utf8(def.name);
@@ -336,7 +338,7 @@ void CardWindow::buildFields()
         caption->setAlignment(def.alignment);
         caption->setStyleSheet(QStringLiteral("color: #000080; background: transparent;"));
         caption->setGeometry(def.x, def.y, def.width, def.height);
-        markBackground(caption);
+        m_hints->markBackground(caption);
     }
     for (const CardHiddenLabelDef &def : m_table.hiddenLabels) {
         auto *hidden = new QLabel(utf8(def.designText), m_panel);
@@ -436,16 +438,7 @@ void CardWindow::provideAction(const QString &buttonName, std::function<void()> 
 
 void CardWindow::setHint(QWidget *control, const QString &hint)
 {
-    control->setMouseTracking(true);
-    control->installEventFilter(this);
-    m_hints.insert(control, hint);
-}
-
-void CardWindow::markBackground(QWidget *element)
-{
-    element->setMouseTracking(true);
-    element->installEventFilter(this);
-    m_background.insert(element);
+    m_hints->setHint(control, hint);
 }
 
 QToolButton *CardWindow::toolbarButton(const QString &name) const
@@ -676,23 +669,6 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
             combo->setEditText(typed);
         }
         break;
-    case QEvent::Enter:
-    case QEvent::MouseMove: {
-        const auto hint = m_hints.constFind(watched);
-        if (hint != m_hints.cend()) {
-            m_status->setText(*hint);
-            break;
-        }
-        if (event->type() == QEvent::MouseMove && m_background.contains(watched)) {
-            // Only the element itself empties the line, not a field or a
-            // label lying on it whose move reaches it.
-            auto *element = static_cast<QWidget *>(watched);
-            QWidget *under = element->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());
-            if (!under || m_background.contains(under))
-                m_status->clear();
-        }
-        break;
-    }
     default:
         break;
     }

@@ -4,13 +4,14 @@
 #include "widgets/card/CardWindowTable.h"
 
 #include <QHash>
-#include <functional>
-#include <QSet>
 #include <QWidget>
+
+#include <functional>
 
 class QLabel;
 class QToolButton;
 class QKeyEvent;
+class StatusHints;
 
 // The machinery shared by the four card windows: the maximised frame with
 // its 995 x 692 container, the toolbar of six groups, the position label,
@@ -96,7 +97,6 @@ private:
     void buildDecorations();
     void connectToolbar();
     void connectProvidedAction(QToolButton *button);
-    void markBackground(QWidget *element);
     void updateStoredCardButtons();
     void centreContainer();
 
@@ -112,7 +112,6 @@ private:
     QHash<QString, QWidget *> m_controls;           // record field -> control
     QStringList m_hiddenFields;                     // fields kept in labels
     QHash<QString, std::function<void()>> m_actions;  // button -> action
-    QHash<QObject *, QString> m_hints;
     std::vector<QToolButton *> m_storedCardButtons;  // enabled with a position
-    QSet<QObject *> m_background;
+    StatusHints *m_hints;
 };

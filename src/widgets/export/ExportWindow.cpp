@@ -10,11 +10,11 @@
 #include "widgets/export/ExportPictures.h"
 #include "widgets/export/ExportProgressIndicator.h"
 #include "widgets/platform/Pictures.h"
+#include "widgets/platform/StatusHints.h"
 
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -54,12 +54,13 @@ ExportWindow::ExportWindow(ExportArchive archive, QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_definition(ExportTables::definition(archive))
     , m_archive(archive)
+    , m_hints(new StatusHints(this))
 {
     setObjectName(QString::fromLatin1(m_definition.windowName));
     setWindowTitle(QString::fromUtf8(m_definition.caption));
     setFixedSize(Width, Height);
     setMouseTracking(true);
-    markBackground(this);
+    m_hints->markBackground(this);
 
     m_model = new ExportTableModel(m_definition, this);
     buildHeading();
@@ -81,7 +82,7 @@ void ExportWindow::buildHeading()
     heading->setObjectName(QStringLiteral("imgTitolo"));
     heading->setGeometry(0, 0, Width, HeadingHeight);
     heading->setPixmap(ExportPictures::heading(Width, HeadingHeight, QStringLiteral("ESPORTAZIONE IN EXCEL")));
-    markBackground(heading);
+    m_hints->markBackground(heading);
 }
 
 void ExportWindow::buildGrid()
@@ -114,10 +115,10 @@ void ExportWindow::buildGrid()
         m_grid->setColumnWidth(i + 1, std::max(header, m_definition.columns[i].width * 3 / 5));
     }
     // The grid, whatever part of it the mouse is over, empties the line.
-    markBackground(m_grid);
-    markBackground(m_grid->viewport());
-    markBackground(columns);
-    markBackground(columns->viewport());
+    m_hints->markBackground(m_grid);
+    m_hints->markBackground(m_grid->viewport());
+    m_hints->markBackground(columns);
+    m_hints->markBackground(columns->viewport());
 }
 
 void ExportWindow::buildButtons()
@@ -126,17 +127,17 @@ void ExportWindow::buildButtons()
     panel->setObjectName(QStringLiteral("panPulsanti"));
     panel->setGeometry(Margin, ButtonsTop, Width - 2 * Margin, ButtonSize);
     panel->setStyleSheet(QStringLiteral("#panPulsanti { background: white; border-radius: 7px; }"));
-    markBackground(panel);
+    m_hints->markBackground(panel);
 
     auto *hand = new QLabel(panel);
     hand->setObjectName(QStringLiteral("imgMano"));
     hand->setGeometry(8, 2, 48, ButtonSize - 4);
     hand->setPixmap(ExportPictures::pointingHand(48, ButtonSize - 8));
-    markBackground(hand);
+    m_hints->markBackground(hand);
 
     QToolButton *exportButton = makePictureButton(panel, QStringLiteral("cmdEsporta"), ExportPictures::spreadsheet(40));
     exportButton->move(60, 0);
-    setHint(exportButton, ExportHint);
+    m_hints->setHint(exportButton, ExportHint);
     connect(exportButton, &QToolButton::clicked, this, &ExportWindow::cmdEsportaClick);
 
     auto *xlsxButton = new QPushButton(QStringLiteral("Esporta .xlsx"), panel);
@@ -146,12 +147,12 @@ void ExportWindow::buildButtons()
     xlsxButton->setGeometry(60 + ButtonSize + 12, (ButtonSize - 34) / 2, 150, 34);
     xlsxButton->setCursor(Qt::PointingHandCursor);
     xlsxButton->setAutoDefault(false);
-    setHint(xlsxButton, XlsxHint);
+    m_hints->setHint(xlsxButton, XlsxHint);
     connect(xlsxButton, &QPushButton::clicked, this, &ExportWindow::btnEsportaXlsxClick);
 
     QToolButton *guide = makePictureButton(panel, QStringLiteral("cmdGuida"), Pictures::pixmap(Picture::Guide, 36));
     guide->move(panel->width() - 2 * ButtonSize - 12, 0);
-    setHint(guide, GuideHint);
+    m_hints->setHint(guide, GuideHint);
     connect(guide, &QToolButton::clicked, this, [this] {
         switch (m_archive) {
         case ExportArchive::Locatori: showGuide(this, GuideTopic::LandlordsExport); break;
@@ -163,7 +164,7 @@ void ExportWindow::buildButtons()
 
     QToolButton *exit = makePictureButton(panel, QStringLiteral("cmdEsci"), Pictures::pixmap(Picture::Exit, 36));
     exit->move(panel->width() - ButtonSize - 8, 0);
-    setHint(exit, ExitHint);
+    m_hints->setHint(exit, ExitHint);
     connect(exit, &QToolButton::clicked, this, &QDialog::accept);
 }
 
@@ -186,47 +187,16 @@ void ExportWindow::buildStatusLine()
     strip->setObjectName(QStringLiteral("shpInfo"));
     strip->setGeometry(0, Height - StatusHeight, Width, StatusHeight);
     strip->setStyleSheet(QStringLiteral("#shpInfo { background: rgb(106, 90, 205); }"));
-    markBackground(strip);
+    m_hints->markBackground(strip);
 
-    m_status = new QLabel(ReadyText, strip);
-    m_status->setObjectName(QStringLiteral("panInfo"));
-    m_status->setGeometry(Margin, 0, Width - 2 * Margin, StatusHeight);
+    auto *status = new QLabel(ReadyText, strip);
+    status->setObjectName(QStringLiteral("panInfo"));
+    status->setGeometry(Margin, 0, Width - 2 * Margin, StatusHeight);
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(11);
-    m_status->setFont(font);
-    m_status->setStyleSheet(QStringLiteral("color: white;"));
-}
-
-void ExportWindow::setHint(QWidget *control, const QString &hint)
-{
-    control->setMouseTracking(true);
-    control->installEventFilter(this);
-    m_hints.insert(control, hint);
-}
-
-void ExportWindow::markBackground(QWidget *element)
-{
-    element->setMouseTracking(true);
-    element->installEventFilter(this);
-    m_background.insert(element);
-}
-
-bool ExportWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        const auto hint = m_hints.constFind(watched);
-        if (hint != m_hints.cend()) {
-            m_status->setText(*hint);
-        } else if (event->type() == QEvent::MouseMove && m_background.contains(watched)) {
-            // Only the element itself empties the line, not a button lying
-            // on it whose move reaches it.
-            auto *element = static_cast<QWidget *>(watched);
-            QWidget *under = element->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());
-            if (!under || m_background.contains(under))
-                m_status->clear();
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    status->setFont(font);
+    status->setStyleSheet(QStringLiteral("color: white;"));
+    m_hints->setStatusLine(status);
 }
 
 void ExportWindow::showEvent(QShowEvent *event)

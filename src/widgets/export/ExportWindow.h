@@ -5,16 +5,14 @@
 #include "engine/export/ExportTables.h"
 
 #include <QDialog>
-#include <QHash>
-#include <QSet>
 
 #include <functional>
 
 class ExportTableModel;
-class QLabel;
 class QPushButton;
 class QTableView;
 class QToolButton;
+class StatusHints;
 
 // The export window, one design for the four archives: the whole archive in
 // the grid grdRecords, the export buttons that write it to the .xls file
@@ -37,7 +35,6 @@ protected:
     ExportWindow(ExportArchive archive, QWidget *owner);
 
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     using Writer = std::function<bool(const QString &, const ExportDefinition &, const ExportRows &,
@@ -48,8 +45,6 @@ private:
     void buildButtons();
     void buildStatusLine();
     QToolButton *makePictureButton(QWidget *parent, const QString &name, const QPixmap &picture);
-    void setHint(QWidget *control, const QString &hint);
-    void markBackground(QWidget *element);
     void centreOnScreen();
 
     void formShow();
@@ -64,7 +59,5 @@ private:
     bool m_loaded = false;
     ExportTableModel *m_model = nullptr;
     QTableView *m_grid = nullptr;
-    QLabel *m_status = nullptr;
-    QHash<QObject *, QString> m_hints;
-    QSet<QObject *> m_background;
+    StatusHints *m_hints;
 };

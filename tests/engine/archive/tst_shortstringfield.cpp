@@ -12,6 +12,9 @@ private slots:
     void store();
     void load_data();
     void load();
+    void fieldBytes_data();
+    void fieldBytes();
+    void trimmedBytesDecodeToTheTrimmedText();
     void codecRoundTrip();
     void textRules();
 };
@@ -61,6 +64,57 @@ void TestShortStringField::load()
     QFETCH(int, capacity);
     QFETCH(QString, text);
     QCOMPARE(ShortStringField::load(field.constData(), capacity), text);
+}
+
+void TestShortStringField::fieldBytes_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("trimmed");
+    QTest::newRow("plain, garbage after the length ignored")
+        << QByteArray("\x03" "ABCxyz", 7) << 6 << QByteArray("ABC") << QByteArray("ABC");
+    QTest::newRow("empty") << QByteArray("\0zzzz", 5) << 4 << QByteArray() << QByteArray();
+    QTest::newRow("blanks and control bytes around")
+        << QByteArray("\x07\t A B\r\n\0", 8) << 7 << QByteArray("\t A B\r\n\0", 7) << QByteArray("A B");
+    QTest::newRow("blanks only") << QByteArray("\x03   ", 4) << 3 << QByteArray("   ") << QByteArray();
+    // Bytes above 32 stay, the no-break space (160) and the euro (128)
+    // included.
+    QTest::newRow("high bytes at the ends")
+        << QByteArray("\x04\xA0" "AB\x80", 5) << 4 << QByteArray("\xA0" "AB\x80") << QByteArray("\xA0" "AB\x80");
+    // A damaged length byte: read as the capacity, never past the field.
+    QTest::newRow("length beyond capacity")
+        << QByteArray("\xFF" " ABC" "NEXT", 9) << 4 << QByteArray(" ABC") << QByteArray("ABC");
+    QTest::newRow("length beyond capacity, blanks to the end")
+        << QByteArray("\xFF" "AB  " "NEXT", 9) << 4 << QByteArray("AB  ") << QByteArray("AB");
+}
+
+void TestShortStringField::fieldBytes()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(int, capacity);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, trimmed);
+    QCOMPARE(ShortStringField::storedBytes(field.constData(), capacity).toByteArray(), stored);
+    QCOMPARE(ShortStringField::trimmedBytes(field.constData(), capacity).toByteArray(), trimmed);
+    // Both are views into the field itself.
+    const QByteArrayView view = ShortStringField::trimmedBytes(field.constData(), capacity);
+    QVERIFY(view.isEmpty()
+            || (view.data() > field.constData() && view.data() + view.size() <= field.constData() + 1 + capacity));
+}
+
+void TestShortStringField::trimmedBytesDecodeToTheTrimmedText()
+{
+    // Every byte at either end of a field: trimming the bytes and then
+    // decoding them gives what decoding and then trimming gives.
+    for (int b = 0; b < 256; ++b) {
+        const char byte = static_cast<char>(b);
+        const QByteArray field = QByteArray(1, char(5)) + byte + "x y" + byte;
+        const QByteArrayView stored = ShortStringField::storedBytes(field.constData(), 5);
+        const QByteArrayView trimmed = ShortStringField::trimmedBytes(field.constData(), 5);
+        QCOMPARE(Cp1252::decode(trimmed.data(), trimmed.size()),
+                 TextRules::trimmed(Cp1252::decode(stored.data(), stored.size())));
+    }
 }
 
 void TestShortStringField::codecRoundTrip()

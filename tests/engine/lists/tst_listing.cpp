@@ -10,10 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
-#include <QDeadlineTimer>
-
-#include <atomic>
 
 using Outcome = ArchiveScanner::Outcome;
 using Verdict = SummaryListing::Verdict;
@@ -50,13 +46,8 @@ private slots:
     void scanFailsWhereNoArchiveCanBe();
     void scanStopsWhenAsked();
     void listingFollowsTheFilter();
-    void scanInPartsVisitsEveryRecordOnce_data();
-    void scanInPartsVisitsEveryRecordOnce();
-    void scanInPartsStopsTheRunsAfterAStop();
-    void scanInPartsCancelsEveryRun();
-    void scanInPartsFailsWhereNoArchiveCanBe();
-    void listingInPartsGivesTheSameLines_data();
-    void listingInPartsGivesTheSameLines();
+    void listingGivesTheLinesOfTheListedRecords_data();
+    void listingGivesTheLinesOfTheListedRecords();
     void traceBackFindsEveryRecordWithTheLine();
     void traceBackComparesTrimmedLinesExactly_data();
     void traceBackComparesTrimmedLinesExactly();
@@ -170,6 +161,17 @@ void TestListing::scanStopsWhenAsked()
                  [](qint64 done, qint64) { return done < 4; }),
              Outcome::Cancelled);
     QCOMPARE(visited, 4);
+
+    // A cancel once the last block is read comes after the whole archive.
+    visited = 0;
+    QCOMPARE(scanner.scan(
+                 [&](qint64, const char *) {
+                     ++visited;
+                     return ArchiveScanner::Step::Continue;
+                 },
+                 [](qint64 done, qint64 total) { return done < total; }),
+             Outcome::Completed);
+    QCOMPARE(visited, 10);
 }
 
 void TestListing::listingFollowsTheFilter()
@@ -193,149 +195,22 @@ void TestListing::listingFollowsTheFilter()
     QCOMPARE(lines.line(1), builder.line(tenant("BIANCHI", "Assisi")));
 }
 
-void TestListing::scanInPartsVisitsEveryRecordOnce_data()
-{
-    QTest::addColumn<int>("records");
-    QTest::addColumn<int>("parts");
-    QTest::addColumn<qint64>("blockBytes");
-    const qint64 size = RecordLayouts::conduttore().recordSize();
-    QTest::newRow("two parts") << 10 << 2 << size * 2;
-    QTest::newRow("three uneven parts") << 10 << 3 << size * 3;
-    QTest::newRow("more parts than records") << 3 << 5 << size;
-    QTest::newRow("one part") << 7 << 1 << size * 2;
-    QTest::newRow("an empty archive") << 0 << 3 << size;
-}
-
-void TestListing::scanInPartsVisitsEveryRecordOnce()
-{
-    QFETCH(int, records);
-    QFETCH(int, parts);
-    QFETCH(qint64, blockBytes);
-    const RecordLayout &layout = RecordLayouts::conduttore();
-    QList<Record> written;
-    for (int i = 1; i <= records; ++i)
-        written.append(tenant(QStringLiteral("INQUILINO %1").arg(i), QString()));
-    QVERIFY(SearchFixture::write(path("a.pro"), written));
-
-    ArchiveScanner scanner(path("a.pro"), layout.recordSize());
-    scanner.setBlockBytes(blockBytes * parts);
-    // Each part keeps what it saw to itself: visitors run at the same time.
-    std::vector<QList<qint64>> seen(static_cast<std::size_t>(parts));
-    std::vector<QList<QByteArray>> bytes(static_cast<std::size_t>(parts));
-    QList<qint64> progress;
-    const std::vector<Outcome> outcomes = scanner.scanInParts(
-        parts,
-        [&](int part) -> ArchiveScanner::Visitor {
-            return [&, part](qint64 k, const char *record) {
-                seen[std::size_t(part)].append(k);
-                bytes[std::size_t(part)].append(QByteArray(record, layout.recordSize()));
-                return ArchiveScanner::Step::Continue;
-            };
-        },
-        [&](qint64 done, qint64 total) {
-            progress.append(done);
-            return total == records;
-        });
-    QCOMPARE(outcomes, std::vector<Outcome>(std::size_t(parts), Outcome::Completed));
-
-    // The parts, one after the other, are the archive in order.
-    QList<qint64> numbers;
-    QList<QByteArray> all;
-    for (int part = 0; part < parts; ++part) {
-        numbers += seen[std::size_t(part)];
-        all += bytes[std::size_t(part)];
-    }
-    QList<qint64> expected;
-    for (qint64 k = 1; k <= records; ++k)
-        expected.append(k);
-    QCOMPARE(numbers, expected);
-    for (int i = 0; i < records; ++i)
-        QCOMPARE(all.at(i), written.at(i).encode());
-    // Progress, on the calling thread, counts every part's records.
-    if (records > 0) {
-        QVERIFY(!progress.isEmpty());
-        QCOMPARE(progress.last(), qint64(records));
-        QVERIFY(std::is_sorted(progress.cbegin(), progress.cend()));
-    }
-}
-
-void TestListing::scanInPartsStopsTheRunsAfterAStop()
-{
-    const RecordLayout &layout = RecordLayouts::conduttore();
-    QVERIFY(SearchFixture::write(path("a.pro"), QList<Record>(12, tenant(QStringLiteral("X"), QString()))));
-    ArchiveScanner scanner(path("a.pro"), layout.recordSize());
-    scanner.setBlockBytes(layout.recordSize() * 3);
-
-    // Three parts of four records; the middle one stops at its second. The
-    // last part is held at its first record until the middle one has
-    // stopped, and so is told at its next block.
-    std::atomic<bool> middleStopped = false;
-    const std::vector<Outcome> outcomes = scanner.scanInParts(3, [&](int part) -> ArchiveScanner::Visitor {
-        return [&, part](qint64 k, const char *) {
-            if (part == 2) {
-                QDeadlineTimer patience(5000);
-                while (!middleStopped && !patience.hasExpired())
-                    QThread::msleep(1);
-                QThread::msleep(20);
-            }
-            if (k == 6) {
-                middleStopped = true;
-                return ArchiveScanner::Step::Stop;
-            }
-            return ArchiveScanner::Step::Continue;
-        };
-    });
-    QCOMPARE(outcomes.at(0), Outcome::Completed);
-    QCOMPARE(outcomes.at(1), Outcome::Stopped);
-    QCOMPARE(outcomes.at(2), Outcome::Cancelled);
-}
-
-void TestListing::scanInPartsCancelsEveryRun()
-{
-    const RecordLayout &layout = RecordLayouts::conduttore();
-    QVERIFY(SearchFixture::write(path("a.pro"), QList<Record>(40, tenant(QStringLiteral("X"), QString()))));
-    ArchiveScanner scanner(path("a.pro"), layout.recordSize());
-    scanner.setBlockBytes(layout.recordSize() * 2);
-    std::atomic<int> visited = 0;
-    const std::vector<Outcome> outcomes = scanner.scanInParts(
-        2,
-        [&](int) -> ArchiveScanner::Visitor {
-            return [&](qint64, const char *) {
-                ++visited;
-                QThread::msleep(5);
-                return ArchiveScanner::Step::Continue;
-            };
-        },
-        [](qint64, qint64) { return false; });
-    QCOMPARE(outcomes, (std::vector<Outcome>{Outcome::Cancelled, Outcome::Cancelled}));
-    QVERIFY2(visited < 40, qPrintable(QString::number(visited)));
-}
-
-void TestListing::scanInPartsFailsWhereNoArchiveCanBe()
-{
-    ArchiveScanner scanner(path("missing/a.pro"), 100);
-    QCOMPARE(scanner.scanInParts(3, [](int) -> ArchiveScanner::Visitor {
-        return [](qint64, const char *) { return ArchiveScanner::Step::Continue; };
-    }),
-             std::vector<Outcome>(3, Outcome::Failed));
-}
-
-void TestListing::listingInPartsGivesTheSameLines_data()
+void TestListing::listingGivesTheLinesOfTheListedRecords_data()
 {
     QTest::addColumn<int>("stopAt");  // the record judged StopListing; 0: none
-    QTest::addColumn<int>("parts");
-    for (int parts : {2, 3, 7}) {
-        QTest::addRow("all, %d parts", parts) << 0 << parts;
-        QTest::addRow("stop in the first part, %d parts", parts) << 2 << parts;
-        QTest::addRow("stop in the middle, %d parts", parts) << 11 << parts;
-        QTest::addRow("stop at the last record, %d parts", parts) << 20 << parts;
+    QTest::addColumn<int>("blockRecords");
+    for (int blockRecords : {1, 3, 7, 1000}) {
+        QTest::addRow("all, blocks of %d", blockRecords) << 0 << blockRecords;
+        QTest::addRow("stop at the second record, blocks of %d", blockRecords) << 2 << blockRecords;
+        QTest::addRow("stop in the middle, blocks of %d", blockRecords) << 11 << blockRecords;
+        QTest::addRow("stop at the last record, blocks of %d", blockRecords) << 20 << blockRecords;
     }
 }
 
-void TestListing::listingInPartsGivesTheSameLines()
+void TestListing::listingGivesTheLinesOfTheListedRecords()
 {
     QFETCH(int, stopAt);
-    QFETCH(int, parts);
+    QFETCH(int, blockRecords);
     const RecordLayout &layout = RecordLayouts::conduttore();
     QList<Record> records;
     for (int i = 1; i <= 20; ++i)
@@ -343,7 +218,7 @@ void TestListing::listingInPartsGivesTheSameLines()
     QVERIFY(SearchFixture::write(path("a.pro"), records));
     const SummaryLineBuilder builder(SummaryLayouts::tenants(), layout);
     ArchiveScanner scanner(path("a.pro"), layout.recordSize());
-    scanner.setBlockBytes(layout.recordSize() * 2 * parts);
+    scanner.setBlockBytes(layout.recordSize() * blockRecords);
     const int nameOffset = layout.offset(layout.indexOf(QStringLiteral("Conduttore")));
     const int cityOffset = layout.offset(layout.indexOf(QStringLiteral("ComuneImm")));
     const QByteArray stopCity = QStringLiteral("Città %1").arg(stopAt).toLatin1();
@@ -355,15 +230,21 @@ void TestListing::listingInPartsGivesTheSameLines()
         return record[nameOffset] == 0 ? Verdict::Skip : Verdict::List;
     };
 
-    SummaryLines inOneGo;
-    const Outcome expected = SummaryListing::list(scanner, builder, filter, inOneGo, {}, 1);
-    QCOMPARE(expected, stopAt > 0 ? Outcome::Stopped : Outcome::Completed);
-
+    // The lines the filter lists, record by record, up to the stop.
+    QStringList expected{QStringLiteral("già in lista")};
+    for (int i = 1; i <= 20 && i != stopAt; ++i) {
+        if (i % 4 != 0)
+            expected.append(builder.line(records.at(i - 1)));
+    }
     // Into a list that holds lines already, as a second reading would.
-    SummaryLines inParts(QStringList{QStringLiteral("già in lista")});
-    QCOMPARE(SummaryListing::list(scanner, builder, filter, inParts, {}, parts), expected);
-    QCOMPARE(inParts.toStringList(), QStringList{QStringLiteral("già in lista")} + inOneGo.toStringList());
-    QCOMPARE(inParts.characterCount(), 12 + inOneGo.characterCount());
+    SummaryLines lines(QStringList{QStringLiteral("già in lista")});
+    QCOMPARE(SummaryListing::list(scanner, builder, filter, lines),
+             stopAt > 0 ? Outcome::Stopped : Outcome::Completed);
+    QCOMPARE(lines.toStringList(), expected);
+    qsizetype characters = 0;
+    for (const QString &line : expected)
+        characters += line.size();
+    QCOMPARE(lines.characterCount(), characters);
 }
 
 void TestListing::traceBackFindsEveryRecordWithTheLine()

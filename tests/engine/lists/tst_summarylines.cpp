@@ -74,7 +74,8 @@ private slots:
     void sortedLinesEqualOnesKeepTheirOrder();
     void sortAgreesWithTheOrder_data();
     void sortAgreesWithTheOrder();
-    void joinedCopiedAndSortedAgain();
+    void copiedAddedToAndSortedAgain();
+    void linesBeyondABlock();
     void modelShowsTheLines();
 };
 
@@ -287,24 +288,21 @@ void TestSummaryLines::sortedLinesEqualOnesKeepTheirOrder()
 void TestSummaryLines::sortAgreesWithTheOrder_data()
 {
     QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("parts");
-    // The sort reads only the first characters of most lines: lines that
-    // differ late, lines with characters beyond one byte early, lines that
-    // begin others.
+    // Lines that differ late, lines with characters beyond one byte early,
+    // lines that begin others, many lines alike.
     const QString name = QStringLiteral("DELLA ROVERE GUIDOBALDO MONTEFELTRO");
-    QList<std::pair<const char *, QStringList>> tables = {
-        {"differing after the first 24 characters",
-         QStringList{name + "  Z", name + "  a", name + "  B", name.toLower() + "  A", name + " "}},
-        {"wide characters early", QStringList{"€B", "€A", "ÿZ", "ÿA", "Œ", "€", "ÿ", "ŒA", "€ ", "þ", "EURO"}},
-        {"prefixes", QStringList{"ROSSI MARIO", "ROSSI", "rossi m", "", "ROSSI MARIO ", "R"}},
-        {"control and zero characters",
-         QStringList{QString(QChar(0)) + "B", "A", QString(QChar(0)), QStringLiteral("A") + QChar(0) + "B", "A\tB"}},
-    };
+    QTest::newRow("differing after the first 24 characters")
+        << QStringList{name + "  Z", name + "  a", name + "  B", name.toLower() + "  A", name + " "};
+    QTest::newRow("wide characters early")
+        << QStringList{"€B", "€A", "ÿZ", "ÿA", "Œ", "€", "ÿ", "ŒA", "€ ", "þ", "EURO"};
+    QTest::newRow("prefixes") << QStringList{"ROSSI MARIO", "ROSSI", "rossi m", "", "ROSSI MARIO ", "R"};
+    QTest::newRow("control and zero characters")
+        << QStringList{QString(QChar(0)) + "B", "A", QString(QChar(0)), QStringLiteral("A") + QChar(0) + "B", "A\tB"};
     QStringList many;
     for (int i = 0; i < 500; ++i)
         many.append(QStringLiteral("%1 %2 é%3").arg(i % 7 ? QStringLiteral("Rossi") : QStringLiteral("ROSSI"))
                         .arg((i * 7919) % 101).arg((i * 104729) % 13));
-    tables.append({"many alike", many});
+    QTest::newRow("many alike") << many;
     QStringList long_;
     for (int i = 0; i < 400; ++i) {
         long_.append(col(i % 3 ? QStringLiteral("ROSSI MARIO") : QStringLiteral("rossi mario"), 28)
@@ -313,69 +311,85 @@ void TestSummaryLines::sortAgreesWithTheOrder_data()
     }
     long_.append(long_.first());
     long_.append(long_.first().left(50));
-    tables.append({"long lines alike far into the line", long_});
-    // More lines than a radix pass sorts by insertion, all beginning alike
-    // for their first 24 characters, then in every letter case and with
-    // characters beyond one byte.
+    QTest::newRow("long lines alike far into the line") << long_;
+    // Lines all beginning alike for their first 24 characters, then in
+    // every letter case and with characters beyond one byte.
     QStringList deep;
     const QStringList tails = {"b", "B", "a", "€", "ÿ", "Ā", "", "a ", "A\t", "z"};
     for (int i = 0; i < 900; ++i)
         deep.append(name.left(24) + QString::number((i * 37) % 11) + tails.at((i * 7) % tails.size())
                     + QString::number(i % 3));
-    tables.append({"many lines alike for a whole piece", deep});
-    for (const auto &[what, table] : tables) {
-        for (int parts : {1, 2, 3}) {
-            // Parts sort groups of lines at once; even tiny lists may be
-            // split when asked.
-            QTest::addRow("%s, %d parts", what, parts) << table << parts;
-        }
-    }
+    QTest::newRow("many lines alike for a long stretch") << deep;
 }
 
 void TestSummaryLines::sortAgreesWithTheOrder()
 {
     QFETCH(QStringList, lines);
-    QFETCH(int, parts);
     QStringList expected = lines;
     std::stable_sort(expected.begin(), expected.end(),
                      [](const QString &a, const QString &b) { return SummaryOrder::less(a, b); });
     SummaryLines sorted(lines);
-    sorted.sort(parts);
+    sorted.sort();
     QCOMPARE(sorted.toStringList(), expected);
 }
 
-void TestSummaryLines::joinedCopiedAndSortedAgain()
+void TestSummaryLines::copiedAddedToAndSortedAgain()
 {
-    // Lists filled apart are joined in order; a list sorted once, then added
-    // to, joined and sorted again, still sorts right.
-    SummaryLines first(QStringList{"rossi", "Bianchi"});
-    SummaryLines second(QStringList{"Verdi", "abate"});
-    first.append(std::move(second));
-    QVERIFY(second.isEmpty());
-    QCOMPARE(first.toStringList(), (QStringList{"rossi", "Bianchi", "Verdi", "abate"}));
+    // A list sorted once, then added to and copied, still sorts right.
+    SummaryLines first(QStringList{"rossi", "Bianchi", "Verdi", "abate"});
     QCOMPARE(first.characterCount(), 5 + 7 + 5 + 5);
-    first.sort(1);
+    first.sort();
     QCOMPARE(first.toStringList(), (QStringList{"abate", "Bianchi", "rossi", "Verdi"}));
 
     first.append(QStringLiteral("Bianchi"));
-    first.append(SummaryLines(QStringList{"conti", "ABATE"}));
+    first.append(QStringLiteral("conti"));
+    first.append(QStringLiteral("ABATE"));
     const SummaryLines copy = first;
     QCOMPARE(copy.toStringList(), first.toStringList());
-    for (int parts : {1, 2}) {
-        SummaryLines again = copy;
-        again.sort(parts);
-        QCOMPARE(again.toStringList(), (QStringList{"abate", "ABATE", "Bianchi", "Bianchi", "conti", "rossi", "Verdi"}));
-    }
+    QCOMPARE(copy.characterCount(), first.characterCount());
+    SummaryLines again = copy;
+    again.sort();
+    QCOMPARE(again.toStringList(), (QStringList{"abate", "ABATE", "Bianchi", "Bianchi", "conti", "rossi", "Verdi"}));
+    // Sorting a copy leaves the list it came from as it was.
+    QCOMPARE(copy.toStringList(), first.toStringList());
     // The copy owns its text: the original may go.
     first.clear();
+    QVERIFY(first.isEmpty());
+    QCOMPARE(first.characterCount(), 0);
     QCOMPARE(copy.line(0), QStringLiteral("abate"));
 
-    // A sorted list joined after one in the order added keeps its rows.
-    SummaryLines sorted(QStringList{"zeta", "alfa"});
-    sorted.sort(1);
-    SummaryLines added(QStringList{"rossi"});
-    added.append(std::move(sorted));
-    QCOMPARE(added.toStringList(), (QStringList{"rossi", "alfa", "zeta"}));
+    // Moved, the lines go with the list.
+    SummaryLines moved = std::move(again);
+    QCOMPARE(moved.size(), 7);
+    QCOMPARE(moved.line(6), QStringLiteral("Verdi"));
+}
+
+void TestSummaryLines::linesBeyondABlock()
+{
+    // More text than one block holds, and a line longer than a block: every
+    // line stays whole and in its place.
+    const SummaryLineBuilder builder(SummaryLayouts::tenants(), RecordLayouts::conduttore());
+    QStringList expected;
+    SummaryLines lines;
+    for (int i = 0; i < 600; ++i) {
+        const QByteArray bytes = SearchFixture::record(RecordLayouts::conduttore(),
+                                                       {{"Conduttore", QStringLiteral("INQUILINO %1").arg(i)},
+                                                        {"Posti", QString(i % 50, QLatin1Char('p'))}})
+                                     .encode();
+        lines.append(builder, bytes.constData());
+        expected.append(builder.line(bytes.constData()));
+        if (i == 300) {
+            const QString huge(100000, QLatin1Char('h'));
+            lines.append(huge);
+            expected.append(huge);
+        }
+    }
+    QCOMPARE(lines.toStringList(), expected);
+    qsizetype characters = 0;
+    for (const QString &line : expected)
+        characters += line.size();
+    QCOMPARE(lines.characterCount(), characters);
+    QVERIFY(lines.memoryBytes() >= characters * qsizetype(sizeof(char16_t)));
 }
 
 void TestSummaryLines::modelShowsTheLines()
