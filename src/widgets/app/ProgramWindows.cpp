@@ -20,72 +20,63 @@ ProgramWindows::ProgramWindows()
 // before the home window they point back to.
 ProgramWindows::~ProgramWindows() = default;
 
+namespace {
+
+// The window kept in `slot`, built and wired by `wire` the first time.
+template<typename Window, typename Wiring>
+Window *builtOnce(std::unique_ptr<Window> &slot, Wiring wire)
+{
+    if (!slot) {
+        slot = std::make_unique<Window>();
+        wire(slot.get());
+    }
+    return slot.get();
+}
+
+} // namespace
+
 TfrmCambiaPassword *ProgramWindows::frmCambiaPassword()
 {
-    if (!m_changePassword) {
-        m_changePassword = std::make_unique<TfrmCambiaPassword>();
-        m_changePassword->setSignInWindow(m_password.get());
-    }
-    return m_changePassword.get();
+    return builtOnce(m_changePassword, [this](TfrmCambiaPassword *window) { window->setSignInWindow(m_password.get()); });
 }
 
 TfrmAvvio *ProgramWindows::frmAvvio()
 {
-    if (!m_home) {
-        m_home = std::make_unique<TfrmAvvio>();
-        m_home->setModuleSource(1, [this] { return frmLocatori(); });
-        m_home->setModuleSource(2, [this] { return frmConduttori(); });
-        m_home->setModuleSource(3, [this] { return frmContratti(); });
-        m_home->setModuleSource(4, [this] { return frmMenuRicevute(); });
-    }
-    return m_home.get();
+    return builtOnce(m_home, [this](TfrmAvvio *home) {
+        home->setModuleSource(1, [this] { return frmLocatori(); });
+        home->setModuleSource(2, [this] { return frmConduttori(); });
+        home->setModuleSource(3, [this] { return frmContratti(); });
+        home->setModuleSource(4, [this] { return frmMenuRicevute(); });
+    });
 }
 
 TfrmRicevuta *ProgramWindows::frmRicevuta()
 {
-    if (!m_receipts) {
-        m_receipts = std::make_unique<TfrmRicevuta>();
-        m_receipts->setHomeWindow(frmAvvio());
-    }
-    return m_receipts.get();
+    return builtOnce(m_receipts, [this](TfrmRicevuta *window) { window->setHomeWindow(frmAvvio()); });
 }
 
 TfrmMenuRicevute *ProgramWindows::frmMenuRicevute()
 {
-    if (!m_receiptYear) {
-        m_receiptYear = std::make_unique<TfrmMenuRicevute>();
-        m_receiptYear->setHomeWindow(frmAvvio());
+    return builtOnce(m_receiptYear, [this](TfrmMenuRicevute *window) {
+        window->setHomeWindow(frmAvvio());
         // The year window hands its year straight to the receipt window.
-        m_receiptYear->setReceiptWindow(frmRicevuta());
-    }
-    return m_receiptYear.get();
+        window->setReceiptWindow(frmRicevuta());
+    });
 }
 
 TfrmContratti *ProgramWindows::frmContratti()
 {
-    if (!m_contracts) {
-        m_contracts = std::make_unique<TfrmContratti>();
-        m_contracts->setHomeWindow(frmAvvio());
-    }
-    return m_contracts.get();
+    return builtOnce(m_contracts, [this](TfrmContratti *window) { window->setHomeWindow(frmAvvio()); });
 }
 
 TfrmLocatori *ProgramWindows::frmLocatori()
 {
-    if (!m_landlords) {
-        m_landlords = std::make_unique<TfrmLocatori>();
-        m_landlords->setHomeWindow(frmAvvio());
-    }
-    return m_landlords.get();
+    return builtOnce(m_landlords, [this](TfrmLocatori *window) { window->setHomeWindow(frmAvvio()); });
 }
 
 TfrmConduttori *ProgramWindows::frmConduttori()
 {
-    if (!m_tenants) {
-        m_tenants = std::make_unique<TfrmConduttori>();
-        m_tenants->setHomeWindow(frmAvvio());
-    }
-    return m_tenants.get();
+    return builtOnce(m_tenants, [this](TfrmConduttori *window) { window->setHomeWindow(frmAvvio()); });
 }
 
 void ProgramWindows::start()

@@ -9,6 +9,7 @@
 
 #include "ArchiveFixture.h"
 #include "FileSizeLimit.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -26,19 +27,7 @@ namespace {
 
 using Files = QMap<QString, QByteArray>;
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 // Every file under `folder`, by relative path, with its content.
 Files everything(const QString &folder)
@@ -48,7 +37,7 @@ Files everything(const QString &folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files.insert(root.relativeFilePath(path), fileBytes(path));
+        files.insert(root.relativeFilePath(path), TestFiles::read(path));
     }
     return files;
 }
@@ -58,14 +47,6 @@ QByteArray landlord(const QString &name)
     return ArchiveFixture::record(RecordLayouts::locatore(), {{QStringLiteral("Locatore"), name.toLatin1()}});
 }
 
-QByteArray noise(qsizetype size, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = static_cast<char>(generator.bounded(256));
-    return bytes;
-}
 
 const QDateTime kNow(QDate(2026, 12, 9), QTime(10, 30));
 
@@ -114,16 +95,16 @@ void TestBackup::fillProgramFolder()
                                   {GuestArchive::layout().encode({QStringLiteral("Verdi")})}));
     QVERIFY(ArchiveFixture::write(data(QStringLiteral("2026.ric")),
                                   {ArchiveFixture::record(RecordLayouts::ricevuta(), {})}));
-    QVERIFY(writeFile(data(QStringLiteral("unins000.dll")), "[Accesso]\r\nValore=xyz\r\n"));
-    QVERIFY(writeFile(data(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Rimini\r\n"));
-    QVERIFY(writeFile(data(QStringLiteral("Codici_Immobili.dat")), "IT-RN-0042\r\n"));
-    QVERIFY(writeFile(data(QStringLiteral("Logo.bmp")), noise(5000, 7)));
-    QVERIFY(writeFile(data(QStringLiteral("Documenti_Allegati/contratto firmato.pdf")), noise(20000, 8)));
-    QVERIFY(writeFile(data(QStringLiteral("Tabelle_Questura/comuni.csv")), "Codice;Descrizione\r\n"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("unins000.dll")), "[Accesso]\r\nValore=xyz\r\n"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Rimini\r\n"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Codici_Immobili.dat")), "IT-RN-0042\r\n"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Logo.bmp")), TestFiles::noise(5000, 7)));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Documenti_Allegati/contratto firmato.pdf")), TestFiles::noise(20000, 8)));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Tabelle_Questura/comuni.csv")), "Codice;Descrizione\r\n"));
     // What the program makes but does not keep.
-    QVERIFY(writeFile(data(QStringLiteral("Archivio_Locatori.xls")), "<table>"));
-    QVERIFY(writeFile(data(QStringLiteral("Guida.pdf")), "%PDF-1.4"));
-    QVERIFY(writeFile(data(QStringLiteral("Copie/Vacanzio 2026-01-01 10-00.zip")), "vecchia"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Archivio_Locatori.xls")), "<table>"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Guida.pdf")), "%PDF-1.4"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Copie/Vacanzio 2026-01-01 10-00.zip")), "vecchia"));
 }
 
 void TestBackup::dataFiles_data()
@@ -190,7 +171,7 @@ void TestBackup::backupHoldsEveryDataFile()
     };
     QCOMPARE(names, expected);
     for (const QString &name : expected)
-        QCOMPARE(reader.read(name).value_or(QByteArray()), fileBytes(data(name)));
+        QCOMPARE(reader.read(name).value_or(QByteArray()), TestFiles::read(data(name)));
 }
 
 void TestBackup::backupWhileAnotherCopyAppends()
@@ -200,8 +181,8 @@ void TestBackup::backupWhileAnotherCopyAppends()
     const int recordSize = RecordLayouts::locatore().recordSize();
     constexpr int kRecords = 400;
     const QString archive = data(QStringLiteral("Archivio_Locatori.pro"));
-    QVERIFY(writeFile(data(QStringLiteral("unins000.dll")), "[Accesso]\r\n"));
-    QVERIFY(writeFile(archive, QByteArray()));
+    QVERIFY(TestFiles::write(data(QStringLiteral("unins000.dll")), "[Accesso]\r\n"));
+    QVERIFY(TestFiles::write(archive, QByteArray()));
     QProcess other;
     other.start(QStringLiteral(APPEND_WORKER),
                 {archive, QString::number(recordSize), QString::number(kRecords), QStringLiteral("B"),
@@ -243,8 +224,8 @@ void TestBackup::restoreReplacesAndKeepsTheReplaced()
     QVERIFY(ArchiveFixture::write(data(QStringLiteral("Archivio_Locatori.pro")),
                                   {landlord(QStringLiteral("Rossi")), landlord(QStringLiteral("Bianchi")),
                                    landlord(QStringLiteral("Neri"))}));
-    QVERIFY(writeFile(data(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Cesena\r\n"));
-    QVERIFY(writeFile(data(QStringLiteral("Documenti_Allegati/nuovo.pdf")), "nuovo"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Cesena\r\n"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Documenti_Allegati/nuovo.pdf")), "nuovo"));
     const Files before = everything(data());
 
     const Restore::Inspection inspection = Restore::inspect(zip);
@@ -303,7 +284,7 @@ void TestBackup::damagedCopyIsRefusedWithNothingChanged()
     const QDateTime when = QDateTime::currentDateTime();
     const auto fixed = [](const QByteArray &bytes) { return [bytes] { return std::optional<QByteArray>(bytes); }; };
     ZipWriter writer(zip);
-    writer.add(QStringLiteral("Documenti_Allegati/foto.jpg"), when, fixed(noise(60000, 9)));
+    writer.add(QStringLiteral("Documenti_Allegati/foto.jpg"), when, fixed(TestFiles::noise(60000, 9)));
     writer.add(QStringLiteral("Rovoziv.ini"), when, fixed("[Contratti Locazione]\r\n"));
     if (damage == QLatin1String("unknown"))
         writer.add(QStringLiteral("vacanzio"), when, fixed("#!/bin/sh\n"));
@@ -318,14 +299,14 @@ void TestBackup::damagedCopyIsRefusedWithNothingChanged()
     } else {
         QVERIFY(writer.write());
     }
-    QByteArray bytes = fileBytes(zip);
+    QByteArray bytes = TestFiles::read(zip);
     if (damage == QLatin1String("flip"))
         bytes[20000] = char(bytes[20000] ^ 0x55);
     if (damage == QLatin1String("cut"))
         bytes.chop(100);
     if (damage == QLatin1String("text"))
         bytes = "Questa non è una copia.";
-    QVERIFY(writeFile(zip, bytes));
+    QVERIFY(TestFiles::write(zip, bytes));
 
     const Files before = everything(data());
     const Restore::Inspection inspection = Restore::inspect(zip);
@@ -349,7 +330,7 @@ void TestBackup::restoreOnAFullDiskLeavesTheOldFiles()
     const QString zip = outside(QStringLiteral("copia.zip"));
     QVERIFY(Backup::write(data(), zip));
     QVERIFY(ArchiveFixture::write(data(QStringLiteral("Archivio_Locatori.pro")), {landlord(QStringLiteral("Solo"))}));
-    QVERIFY(writeFile(data(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Cesena\r\n"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Cesena\r\n"));
     const Files before = everything(data());
 
     bool restored = true;
@@ -374,8 +355,8 @@ void TestBackup::restoreFailingMidwayPutsThePreviousFilesBack()
     // archives go in first, then the settings cannot.
     QVERIFY(ArchiveFixture::write(data(QStringLiteral("Archivio_Locatori.pro")), {landlord(QStringLiteral("Solo"))}));
     QVERIFY(QFile::remove(data(QStringLiteral("Rovoziv.ini"))));
-    QVERIFY(writeFile(data(QStringLiteral("Rovoziv.ini/dentro.txt")), "occupato"));
-    QVERIFY(writeFile(data(QStringLiteral("Documenti_Allegati/nuovo.pdf")), "nuovo"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Rovoziv.ini/dentro.txt")), "occupato"));
+    QVERIFY(TestFiles::write(data(QStringLiteral("Documenti_Allegati/nuovo.pdf")), "nuovo"));
     const Files before = everything(data());
 
     QVERIFY(!Restore::apply(data(), zip, kNow).restored);
@@ -389,7 +370,7 @@ void TestBackup::automaticCopiesKeepTheLastTen()
     QVERIFY(QFile::remove(data(QStringLiteral("Copie/Vacanzio 2026-01-01 10-00.zip"))));
     const QString copies = data(AutomaticCopies::folderName());
     // A file of the user's own in the folder is never removed.
-    QVERIFY(writeFile(copies + QStringLiteral("/appunti.txt"), "mie note"));
+    QVERIFY(TestFiles::write(copies + QStringLiteral("/appunti.txt"), "mie note"));
 
     QStringList taken;
     for (int run = 0; run < 13; ++run) {
@@ -411,7 +392,7 @@ void TestBackup::automaticCopiesKeepTheLastTen()
     // One more run with a change: ten copies, then eleven would be one too many.
     for (int run = 13; run < 16; ++run) {
         const DataFiles::Snapshot atStart = DataFiles::snapshot(data());
-        QVERIFY(writeFile(data(QStringLiteral("Rovoziv.ini")), QByteArray("Luogo=") + QByteArray::number(run)));
+        QVERIFY(TestFiles::write(data(QStringLiteral("Rovoziv.ini")), QByteArray("Luogo=") + QByteArray::number(run)));
         const QDateTime end = kNow.addSecs(3600 * run);
         taken.append(Backup::fileName(end));
         QCOMPARE(AutomaticCopies::takeIfChanged(data(), atStart, end), AutomaticCopies::Outcome::Written);

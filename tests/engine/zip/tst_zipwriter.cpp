@@ -2,6 +2,7 @@
 #include "engine/zip/ZipWriter.h"
 
 #include "FileSizeLimit.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,25 +14,6 @@
 
 // The zip writer: what it writes reads back entry by entry, and a write that
 // fails leaves the target as it was and nothing beside it.
-
-namespace {
-
-QByteArray noise(qsizetype size, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = static_cast<char>(generator.bounded(256));
-    return bytes;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestZipWriter : public QObject
 {
@@ -61,9 +43,9 @@ void TestZipWriter::entriesReadBack_data()
         << Contents{{QStringLiteral("Archivio_Locatori.pro"), QByteArray(3479 * 40, ' ')},
                     {QStringLiteral("2026.ric"), QByteArray(1528 * 3, 'x')}};
     QTest::newRow("folders and accents")
-        << Contents{{QStringLiteral("Documenti_Allegati/fattura è.pdf"), noise(70000, 1)},
-                    {QStringLiteral("Tabelle_Questura/comuni.csv"), noise(300, 2)}};
-    QTest::newRow("larger than a read") << Contents{{QStringLiteral("grande.dat"), noise(700 * 1024, 3)}};
+        << Contents{{QStringLiteral("Documenti_Allegati/fattura è.pdf"), TestFiles::noise(70000, 1)},
+                    {QStringLiteral("Tabelle_Questura/comuni.csv"), TestFiles::noise(300, 2)}};
+    QTest::newRow("larger than a read") << Contents{{QStringLiteral("grande.dat"), TestFiles::noise(700 * 1024, 3)}};
 }
 
 void TestZipWriter::entriesReadBack()
@@ -117,7 +99,7 @@ void TestZipWriter::failedWriteLeavesTheTargetAsItWas()
     }
     ZipWriter writer(target);
     writer.add(QStringLiteral("Documenti_Allegati/foto.jpg"), QDateTime::currentDateTime(),
-               [] { return std::optional<QByteArray>(noise(256 * 1024, 4)); });
+               [] { return std::optional<QByteArray>(TestFiles::noise(256 * 1024, 4)); });
     writer.add(QStringLiteral("Rovoziv.ini"), QDateTime::currentDateTime(), [unreadableEntry] {
         return unreadableEntry ? std::nullopt : std::optional<QByteArray>(QByteArray("[Contratti]\r\n"));
     });
@@ -132,7 +114,7 @@ void TestZipWriter::failedWriteLeavesTheTargetAsItWas()
     }
     QVERIFY(!written);
     QVERIFY(!writer.errorString().isEmpty());
-    QCOMPARE(fileBytes(target), QByteArray("la copia di ieri"));
+    QCOMPARE(TestFiles::read(target), QByteArray("la copia di ieri"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("copia.zip")});
 }
 

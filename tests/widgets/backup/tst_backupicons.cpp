@@ -1,5 +1,6 @@
 #include "CardTestTools.h"
 #include "FakePlatform.h"
+#include "TestFiles.h"
 #include "TestChild.h"
 #include "engine/backup/Backup.h"
 #include "engine/zip/ZipReader.h"
@@ -16,22 +17,6 @@
 
 // The home window's backup and restore icons, driven as the user does: the
 // dialogs and questions answered by the test platform.
-
-namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 class TestBackupIcons : public QObject
 {
@@ -60,8 +45,8 @@ void TestBackupIcons::init()
 {
     m_platform = std::make_unique<FakePlatform>();
     m_outside = std::make_unique<QTemporaryDir>();
-    QVERIFY(writeFile(m_platform->filePath(QStringLiteral("unins000.dll")), "[Accesso]\r\nValore=abc\r\n"));
-    QVERIFY(writeFile(m_platform->filePath(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Rimini\r\n"));
+    QVERIFY(TestFiles::write(m_platform->filePath(QStringLiteral("unins000.dll")), "[Accesso]\r\nValore=abc\r\n"));
+    QVERIFY(TestFiles::write(m_platform->filePath(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Rimini\r\n"));
     m_home = std::make_unique<TfrmAvvio>();
     QVERIFY(CardTestTools::showAndActivate(m_home.get()));
 }
@@ -134,7 +119,7 @@ void TestBackupIcons::backupGoesToTheChosenFolder()
         ZipReader reader(zip);
         QVERIFY(reader.verifyAll());
         QCOMPARE(reader.read(QStringLiteral("Rovoziv.ini")).value_or(QByteArray()),
-                 fileBytes(m_platform->filePath(QStringLiteral("Rovoziv.ini"))));
+                 TestFiles::read(m_platform->filePath(QStringLiteral("Rovoziv.ini"))));
     } else {
         QVERIFY(m_platform->lastMessage().text.startsWith(QLatin1String("Attenzione:")));
         QVERIFY(QDir(m_outside->path()).isEmpty());
@@ -161,13 +146,13 @@ void TestBackupIcons::restoreAsksFirst()
     const QString zip = m_outside->filePath(QStringLiteral("copia.zip"));
     QVERIFY(Backup::write(m_platform->folder(), zip));
     if (damaged) {
-        QByteArray bytes = fileBytes(zip);
+        QByteArray bytes = TestFiles::read(zip);
         bytes.chop(10);
-        QVERIFY(writeFile(zip, bytes));
+        QVERIFY(TestFiles::write(zip, bytes));
     }
-    const QByteArray backedUp = fileBytes(m_platform->filePath(QStringLiteral("Rovoziv.ini")));
+    const QByteArray backedUp = TestFiles::read(m_platform->filePath(QStringLiteral("Rovoziv.ini")));
     const QByteArray changed = "[Contratti Locazione]\r\nLuogo=Cesena\r\n";
-    QVERIFY(writeFile(m_platform->filePath(QStringLiteral("Rovoziv.ini")), changed));
+    QVERIFY(TestFiles::write(m_platform->filePath(QStringLiteral("Rovoziv.ini")), changed));
 
     m_platform->fileChoices = {zip};
     m_platform->answers = {answer};
@@ -187,12 +172,12 @@ void TestBackupIcons::restoreAsksFirst()
         QCOMPARE(m_platform->questionDefaults, QList<DefaultAnswer>{DefaultAnswer::No});
         QCOMPARE(m_platform->messages.size(), restored ? 1 : 0);
     }
-    QCOMPARE(fileBytes(m_platform->filePath(QStringLiteral("Rovoziv.ini"))), restored ? backedUp : changed);
+    QCOMPARE(TestFiles::read(m_platform->filePath(QStringLiteral("Rovoziv.ini"))), restored ? backedUp : changed);
     const QString replaced = m_platform->filePath(QStringLiteral("Sostituiti 2026-12-09 10-30/Rovoziv.ini"));
     QCOMPARE(QFileInfo::exists(replaced), restored);
     if (restored) {
         QCOMPARE(m_platform->lastMessage().kind, MessageKind::Information);
-        QCOMPARE(fileBytes(replaced), changed);
+        QCOMPARE(TestFiles::read(replaced), changed);
     }
 }
 
