@@ -15,10 +15,19 @@ PACKAGES=(
   libzip-dev
   pkg-config
   poppler-utils
+  qt6-svg-dev
+  file
+  dpkg-dev
 )
-# LibreOffice reads the spreadsheet exports back in the tests.
+# qt6-svg-dev renders the icon's PNG sizes; file and dpkg-dev let CPack work
+# out the package's dependencies (scripts/package.sh).
+# LibreOffice reads the spreadsheet exports back in the tests; the package
+# test validates the menu entry and the metainfo and runs lintian.
 TEST_PACKAGES=(
   libreoffice-calc-nogui
+  desktop-file-utils
+  appstream
+  lintian
 )
 if [ "${1:-}" = "--tests" ]; then
   PACKAGES+=("${TEST_PACKAGES[@]}")

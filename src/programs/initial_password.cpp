@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
     }
 
     const PasswordStore store(folder);
-    if (!store.createIfMissing(QStringLiteral("BENVENUTOPOSTA"))) {
+    if (!store.createIfMissing(PasswordStore::initialPassword())) {
         std::fprintf(stderr, "vacanzio_initial_password: cannot write %s\n",
                      qPrintable(QDir::toNativeSeparators(store.filePath())));
         return 1;

@@ -83,15 +83,40 @@ bool ArchiveFile::open()
 {
     close();
     const QByteArray nativePath = QFile::encodeName(m_path);
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const int fd = openLocked(nativePath, waited);
+        if (fd < 0)
+            return false;
+        // A restore puts another file in the archive's place while holding
+        // the old one's lock: a lock won on a file that is no longer the
+        // archive is worth nothing, so the archive is opened again.
+        struct stat held {};
+        struct stat named {};
+        if (::fstat(fd, &held) == 0 && ::stat(nativePath.constData(), &named) == 0
+            && held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            m_fd = fd;
+            return true;
+        }
+        ::flock(fd, LOCK_UN);
+        ::close(fd);
+        if (waited.elapsed() >= lockTimeout) {
+            qCWarning(lcArchive) << "replaced again and again while waiting for its lock:" << m_path;
+            return false;
+        }
+    }
+}
+
+int ArchiveFile::openLocked(const QByteArray &nativePath, const QElapsedTimer &waited) const
+{
     const int fd = ::open(nativePath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
         const QString reason = Logging::systemError();
         qCWarning(lcArchive) << "cannot open" << m_path << ":" << reason;
-        return false;
+        return -1;
     }
 
-    QElapsedTimer waited;
-    waited.start();
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         // Some network file systems cannot lock at all: the archive is still
         // usable there, as it was before locking existed.
@@ -105,12 +130,11 @@ bool ArchiveFile::open()
             else
                 qCWarning(lcArchive) << "cannot lock" << m_path << ":" << reason;
             ::close(fd);
-            return false;
+            return -1;
         }
         QThread::msleep(5);
     }
-    m_fd = fd;
-    return true;
+    return fd;
 }
 
 qint64 ArchiveFile::count() const

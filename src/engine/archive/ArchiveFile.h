@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QElapsedTimer;
+
 // One archive file of fixed-size records, open for the length of one user
 // action. Record k (from 1) starts at byte (k - 1) x record size; a trailing
 // fragment shorter than a record is not counted and the next append writes
@@ -50,6 +52,9 @@ public:
     static void setLockTimeoutMs(int milliseconds);
 
 private:
+    // The archive's descriptor with its lock taken, or -1.
+    int openLocked(const QByteArray &nativePath, const QElapsedTimer &waited) const;
+
     QString m_path;
     int m_recordSize;
     int m_fd = -1;

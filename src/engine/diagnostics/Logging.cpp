@@ -8,6 +8,7 @@ Q_LOGGING_CATEGORY(lcExport, "vacanzio.export", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcReport, "vacanzio.report", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcFiles, "vacanzio.files", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcGuests, "vacanzio.guests", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcBackup, "vacanzio.backup", QtInfoMsg)
 
 namespace Logging {
 

@@ -107,9 +107,19 @@ const InUse &current()
 
 namespace PoliceTableStore {
 
+void rereadFolder()
+{
+    forget();
+}
+
+QString folderName()
+{
+    return QStringLiteral("Tabelle_Questura");
+}
+
 QString folder()
 {
-    return platform().programFolder() + QStringLiteral("Tabelle_Questura/");
+    return platform().programFolder() + folderName() + QLatin1Char('/');
 }
 
 std::shared_ptr<const PoliceCodes> codes()

@@ -29,6 +29,8 @@ struct PoliceTableStatus
 // on its own, while they read as tables.
 namespace PoliceTableStore {
 
+// "Tabelle_Questura": the folder of the loaded copies in the program folder.
+QString folderName();
 // The folder of the loaded copies, ending with '/'.
 QString folder();
 
@@ -49,6 +51,11 @@ bool hasLoadedCopies();
 // message box (the line of the first fault, or the file that could not be
 // read or written), and the tables in use stay as they were.
 QString load(PoliceTableKind kind, const QString &path);
+
+// Drops the tables in use, so that the next look-up reads the folder again:
+// for when the loaded copies were replaced behind the store's back (a
+// restored backup).
+void rereadFolder();
 
 // Removes the loaded copies: the built-in tables are in use again. False
 // when a copy could not be removed.

@@ -14,6 +14,8 @@ public:
     explicit PasswordStore(QString folder);
 
     static QString fileName() { return QStringLiteral("unins000.dll"); }
+    // The password of a fresh installation, told by the guide.
+    static QString initialPassword() { return QStringLiteral("benvenutoposta"); }
     QString filePath() const;
 
     // The form in which passwords are stored and compared: blanks and

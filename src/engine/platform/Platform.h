@@ -38,14 +38,27 @@ public:
     // empty text when the user cancels. The filter is given as above.
     virtual QString chooseFileToSave(const QString &title, const QString &filter,
                                      const QString &proposedPath) = 0;
+    // A folder dialog starting at `startFolder`; the chosen folder, or an
+    // empty text when the user cancels. (Not pure: a platform that never
+    // asks for a folder need not say so.)
+    virtual QString chooseFolder(const QString &title, const QString &startFolder)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(startFolder);
+        return QString();
+    }
     // Hands a file path, a web address or a "mailto:" text to the desktop's
     // default application. Callers may enclose it in double quotes. Failures
     // are not reported.
     virtual void shellOpen(const QString &command) = 0;
     virtual QDate today() = 0;
     virtual QDateTime now() = 0;
-    // The folder of the executable, ending with a '/'.
+    // The folder where the program keeps its files, ending with a '/' (see
+    // ProgramFolder for how it is chosen).
     virtual QString programFolder() = 0;
+    // The documentation folder of an installed copy, ending with a '/'
+    // (where its Guida.pdf is); empty when the program is not installed.
+    virtual QString documentationFolder() { return QString(); }
 };
 
 // The platform in use.

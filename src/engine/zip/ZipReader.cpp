@@ -55,6 +55,28 @@ QStringList ZipReader::names() const
     return result;
 }
 
+QList<ZipReader::Entry> ZipReader::entries() const
+{
+    QList<Entry> result;
+    if (!m_archive)
+        return result;
+    const zip_int64_t count = zip_get_num_entries(m_archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(m_archive, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS, &stat) != 0)
+            continue;
+        Entry entry;
+        entry.name = QString::fromUtf8(stat.name);
+        if (stat.valid & ZIP_STAT_SIZE)
+            entry.size = static_cast<qint64>(stat.size);
+        if (stat.valid & ZIP_STAT_MTIME)
+            entry.modified = QDateTime::fromSecsSinceEpoch(stat.mtime);
+        result.append(entry);
+    }
+    return result;
+}
+
 bool ZipReader::contains(const QString &name) const
 {
     return m_archive && zip_name_locate(m_archive, name.toUtf8().constData(), ZIP_FL_ENC_GUESS) >= 0;

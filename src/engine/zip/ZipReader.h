@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -9,10 +11,11 @@
 
 struct zip;
 
-// Reads a zip file (the container of an .xlsx workbook) with libzip: the
-// names of its entries and their contents, each checked against its size
-// and CRC-32. Enough to tell a complete file from a cut or damaged one,
-// which is what the .xlsx export checks before putting its file in place.
+// Reads a zip file (the container of an .xlsx workbook, a backup) with
+// libzip: the names of its entries and their contents, each checked against
+// its size and CRC-32. Enough to tell a complete file from a cut or damaged
+// one, which is what the .xlsx export and the backups check before putting
+// a file in place, and what a restore checks before using one.
 class ZipReader
 {
 public:
@@ -26,6 +29,15 @@ public:
     // not a zip at all).
     bool open();
     QStringList names() const;
+    // Each entry's name, size and modification time, as the directory
+    // gives them (unchecked until the entry is read).
+    struct Entry
+    {
+        QString name;
+        qint64 size = 0;
+        QDateTime modified;
+    };
+    QList<Entry> entries() const;
     bool contains(const QString &name) const;
     // The content of one entry, checked against its size and CRC-32;
     // nothing when it is missing or does not match.

@@ -11,31 +11,73 @@
 
 ProgramWindows::ProgramWindows()
     : m_password(std::make_unique<TfrmPassword>())
-    , m_changePassword(std::make_unique<TfrmCambiaPassword>())
-    , m_home(std::make_unique<TfrmAvvio>())
-    , m_receiptYear(std::make_unique<TfrmMenuRicevute>())
-    , m_receipts(std::make_unique<TfrmRicevuta>())
-    , m_contracts(std::make_unique<TfrmContratti>())
-    , m_landlords(std::make_unique<TfrmLocatori>())
-    , m_tenants(std::make_unique<TfrmConduttori>())
 {
-    m_password->setHomeWindow(m_home.get());
-    m_password->setChangePasswordWindow(m_changePassword.get());
-    m_changePassword->setSignInWindow(m_password.get());
-
-    m_landlords->setHomeWindow(m_home.get());
-    m_tenants->setHomeWindow(m_home.get());
-    m_contracts->setHomeWindow(m_home.get());
-    m_receipts->setHomeWindow(m_home.get());
-    m_receiptYear->setHomeWindow(m_home.get());
-    m_receiptYear->setReceiptWindow(m_receipts.get());
-    m_home->setModuleWindow(1, m_landlords.get());
-    m_home->setModuleWindow(2, m_tenants.get());
-    m_home->setModuleWindow(3, m_contracts.get());
-    m_home->setModuleWindow(4, m_receiptYear.get());
+    m_password->setHomeWindowSource([this] { return frmAvvio(); });
+    m_password->setChangePasswordWindowSource([this] { return frmCambiaPassword(); });
 }
 
+// The windows go in the reverse order of their members: the module windows
+// before the home window they point back to.
 ProgramWindows::~ProgramWindows() = default;
+
+namespace {
+
+// The window kept in `slot`, built and wired by `wire` the first time.
+template<typename Window, typename Wiring>
+Window *builtOnce(std::unique_ptr<Window> &slot, Wiring wire)
+{
+    if (!slot) {
+        slot = std::make_unique<Window>();
+        wire(slot.get());
+    }
+    return slot.get();
+}
+
+} // namespace
+
+TfrmCambiaPassword *ProgramWindows::frmCambiaPassword()
+{
+    return builtOnce(m_changePassword, [this](TfrmCambiaPassword *window) { window->setSignInWindow(m_password.get()); });
+}
+
+TfrmAvvio *ProgramWindows::frmAvvio()
+{
+    return builtOnce(m_home, [this](TfrmAvvio *home) {
+        home->setModuleSource(1, [this] { return frmLocatori(); });
+        home->setModuleSource(2, [this] { return frmConduttori(); });
+        home->setModuleSource(3, [this] { return frmContratti(); });
+        home->setModuleSource(4, [this] { return frmMenuRicevute(); });
+    });
+}
+
+TfrmRicevuta *ProgramWindows::frmRicevuta()
+{
+    return builtOnce(m_receipts, [this](TfrmRicevuta *window) { window->setHomeWindow(frmAvvio()); });
+}
+
+TfrmMenuRicevute *ProgramWindows::frmMenuRicevute()
+{
+    return builtOnce(m_receiptYear, [this](TfrmMenuRicevute *window) {
+        window->setHomeWindow(frmAvvio());
+        // The year window hands its year straight to the receipt window.
+        window->setReceiptWindow(frmRicevuta());
+    });
+}
+
+TfrmContratti *ProgramWindows::frmContratti()
+{
+    return builtOnce(m_contracts, [this](TfrmContratti *window) { window->setHomeWindow(frmAvvio()); });
+}
+
+TfrmLocatori *ProgramWindows::frmLocatori()
+{
+    return builtOnce(m_landlords, [this](TfrmLocatori *window) { window->setHomeWindow(frmAvvio()); });
+}
+
+TfrmConduttori *ProgramWindows::frmConduttori()
+{
+    return builtOnce(m_tenants, [this](TfrmConduttori *window) { window->setHomeWindow(frmAvvio()); });
+}
 
 void ProgramWindows::start()
 {

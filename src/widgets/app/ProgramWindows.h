@@ -11,8 +11,11 @@ class TfrmMenuRicevute;
 class TfrmRicevuta;
 class TfrmPassword;
 
-// The windows that live for the whole run, created in their order and wired
-// together: sign-in, change password, home and the module windows.
+// The windows that live for the whole run, wired together: sign-in, change
+// password, home and the module windows. Only the sign-in window is built
+// at start; every other one is built the first time it is reached (through
+// its accessor, by the window that shows it) and then kept until the end
+// of the run, so the first window appears as soon as a bare window would.
 class ProgramWindows
 {
 public:
@@ -20,13 +23,13 @@ public:
     ~ProgramWindows();
 
     TfrmPassword *frmPassword() const { return m_password.get(); }
-    TfrmCambiaPassword *frmCambiaPassword() const { return m_changePassword.get(); }
-    TfrmAvvio *frmAvvio() const { return m_home.get(); }
-    TfrmMenuRicevute *frmMenuRicevute() const { return m_receiptYear.get(); }
-    TfrmRicevuta *frmRicevuta() const { return m_receipts.get(); }
-    TfrmContratti *frmContratti() const { return m_contracts.get(); }
-    TfrmLocatori *frmLocatori() const { return m_landlords.get(); }
-    TfrmConduttori *frmConduttori() const { return m_tenants.get(); }
+    TfrmCambiaPassword *frmCambiaPassword();
+    TfrmAvvio *frmAvvio();
+    TfrmMenuRicevute *frmMenuRicevute();
+    TfrmRicevuta *frmRicevuta();
+    TfrmContratti *frmContratti();
+    TfrmLocatori *frmLocatori();
+    TfrmConduttori *frmConduttori();
 
     // Shows the sign-in window, the first of the program.
     void start();
@@ -35,8 +38,8 @@ private:
     std::unique_ptr<TfrmPassword> m_password;
     std::unique_ptr<TfrmCambiaPassword> m_changePassword;
     std::unique_ptr<TfrmAvvio> m_home;
-    std::unique_ptr<TfrmMenuRicevute> m_receiptYear;
     std::unique_ptr<TfrmRicevuta> m_receipts;
+    std::unique_ptr<TfrmMenuRicevute> m_receiptYear;
     std::unique_ptr<TfrmContratti> m_contracts;
     std::unique_ptr<TfrmLocatori> m_landlords;
     std::unique_ptr<TfrmConduttori> m_tenants;

@@ -1,6 +1,7 @@
 #include "widgets/app/TfrmAvvio.h"
 
 #include "widgets/app/GuideLauncher.h"
+#include "widgets/backup/BackupActions.h"
 #include "widgets/app/MakerInfo.h"
 #include "widgets/app/TfrmInfo.h"
 #include "widgets/app/TfrmSplash.h"
@@ -14,6 +15,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -111,6 +113,15 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         TfrmInfo window(this);
         window.exec();
     });
+    // The backup icons, beside the information icon, with their hints.
+    ClickableLabel *backup = icon("imgCopia", Picture::Backup, 40, QRect(66, 10, 48, 48));
+    backup->setToolTip(QStringLiteral("Copia di sicurezza: salva in un file .zip, nella cartella che scegli, "
+                                      "tutti gli archivi, le impostazioni e i documenti allegati."));
+    connect(backup, &ClickableLabel::clicked, this, [] { BackupActions::takeBackup(); });
+    ClickableLabel *restore = icon("imgRipristina", Picture::Restore, 40, QRect(122, 10, 48, 48));
+    restore->setToolTip(QStringLiteral("Ripristina copia: rimette al loro posto i dati di una copia di "
+                                       "sicurezza; i file attuali vengono conservati."));
+    connect(restore, &ClickableLabel::clicked, this, [] { BackupActions::restoreBackup(); });
     ClickableLabel *guide = icon("imgGuida", Picture::Guide, 40, QRect(kContentWidth - 58, 10, 48, 48));
     connect(guide, &ClickableLabel::clicked, this, [this] { showGuide(this, GuideTopic::General); });
     ClickableLabel *copyright = icon("imgCopyright", Picture::Info, 22, QRect(10, kContentHeight - 40, 30, 30));
@@ -181,16 +192,26 @@ void TfrmAvvio::buildTile(int tile, const QString &caption, int picture, const Q
 
 void TfrmAvvio::setModuleWindow(int tile, QWidget *window)
 {
+    if (!window) {
+        setModuleSource(tile, nullptr);
+        return;
+    }
+    setModuleSource(tile, [guarded = QPointer<QWidget>(window)] { return guarded.data(); });
+}
+
+void TfrmAvvio::setModuleSource(int tile, std::function<QWidget *()> source)
+{
     const int index = tile - 1;
-    m_modules[index] = window;
-    m_tilePictures[index]->setEnabled(window != nullptr);
-    m_tileButtons[index]->setEnabled(window != nullptr);
+    m_modules[index] = std::move(source);
+    const bool present = static_cast<bool>(m_modules[index]);
+    m_tilePictures[index]->setEnabled(present);
+    m_tileButtons[index]->setEnabled(present);
     updateTileLook(index);
 }
 
 void TfrmAvvio::updateTileLook(int index)
 {
-    const bool enabled = m_modules[index] != nullptr;
+    const bool enabled = static_cast<bool>(m_modules[index]);
     QColor colour = m_tileColours[index];
     // Faded, the window's gradient shows through the tile.
     if (!enabled)
@@ -208,7 +229,8 @@ void TfrmAvvio::updateTileLook(int index)
 
 void TfrmAvvio::openModule(int tile)
 {
-    QWidget *window = m_modules[tile - 1];
+    const auto &source = m_modules[tile - 1];
+    QWidget *window = source ? source() : nullptr;
     if (!window)
         return;
     window->showMaximized();

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class ClickableLabel;
 class QFrame;
@@ -21,6 +22,9 @@ public:
     // The window a tile opens (1 landlords, 2 tenants, 3 contracts,
     // 4 receipts). A tile without a window stays disabled.
     void setModuleWindow(int tile, QWidget *window);
+    // The same, asked for only when the tile is clicked, so that the
+    // program builds a module's window at its first use.
+    void setModuleSource(int tile, std::function<QWidget *()> source);
     // Shows a module's window and hides the home window.
     void openModule(int tile);
 
@@ -37,7 +41,7 @@ private:
     void placeContent();
 
     QWidget *m_content = nullptr;
-    std::array<QWidget *, 4> m_modules{};
+    std::array<std::function<QWidget *()>, 4> m_modules{};
     std::array<ClickableLabel *, 4> m_tilePictures{};
     std::array<QPushButton *, 4> m_tileButtons{};
     std::array<QFrame *, 4> m_tileBackgrounds{};

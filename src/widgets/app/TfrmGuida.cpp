@@ -96,10 +96,17 @@ void TfrmGuida::showEvent(QShowEvent *event)
 
 void TfrmGuida::lnkWebClick()
 {
-    // The PDF guide is not part of the program: when it is missing the link
-    // stays silent rather than have the desktop report a missing file.
-    const QString path = platform().programFolder() + pdfFileName();
-    if (!QFileInfo(path).isFile())
-        return;
+    // A guide in the program folder comes first; an installed program also
+    // has the package's copy. When neither is there the link stays silent
+    // rather than have the desktop report a missing file.
+    QString path = platform().programFolder() + pdfFileName();
+    if (!QFileInfo(path).isFile()) {
+        const QString documentation = platform().documentationFolder();
+        if (documentation.isEmpty())
+            return;
+        path = documentation + pdfFileName();
+        if (!QFileInfo(path).isFile())
+            return;
+    }
     platform().shellOpen(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
 }

@@ -8,6 +8,7 @@
 #include "widgets/platform/Pictures.h"
 #include "widgets/platform/WindowPlacement.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -54,6 +55,17 @@ TfrmInfo::TfrmInfo(QWidget *owner)
     link->setObjectName(QStringLiteral("lnkWeb"));
     link->addIcon(envelope);
 
+    // Where the program keeps its files, which a click opens.
+    auto *folderCaption = new QLabel(QStringLiteral("Cartella dei dati:"), this);
+    folderCaption->setObjectName(QStringLiteral("lblCartella"));
+    auto *folderLink = new LinkLabel(QDir::toNativeSeparators(platform().programFolder()), this);
+    folderLink->setObjectName(QStringLiteral("lnkCartella"));
+    folderLink->setWordWrap(true);
+    auto *folderLine = new QHBoxLayout;
+    folderLine->setSpacing(8);
+    folderLine->addWidget(folderCaption);
+    folderLine->addWidget(folderLink, 1);
+
     auto *btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setMinimumSize(110, 32);
@@ -70,12 +82,14 @@ TfrmInfo::TfrmInfo(QWidget *owner)
     layout->setSpacing(12);
     layout->addWidget(logo);
     layout->addWidget(area);
+    layout->addLayout(folderLine);
     layout->addLayout(contact);
     // Fixed here, before the window exists on screen, rather than by the
     // layout at its first show.
     setFixedSize(sizeHint());
 
     connect(link, &LinkLabel::clicked, this, &TfrmInfo::lnkWebClick);
+    connect(folderLink, &LinkLabel::clicked, this, &TfrmInfo::lnkCartellaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
     btnChiudi->setFocus();
 }
@@ -85,6 +99,11 @@ void TfrmInfo::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         WindowPlacement::centreOnScreen(this);
+}
+
+void TfrmInfo::lnkCartellaClick()
+{
+    platform().shellOpen(QLatin1Char('"') + QDir::toNativeSeparators(platform().programFolder()) + QLatin1Char('"'));
 }
 
 void TfrmInfo::lnkWebClick()

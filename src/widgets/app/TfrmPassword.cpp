@@ -109,12 +109,22 @@ TfrmPassword::TfrmPassword(QWidget *parent)
 
 void TfrmPassword::setHomeWindow(QWidget *home)
 {
-    m_home = home;
+    setHomeWindowSource([guarded = QPointer<QWidget>(home)] { return guarded.data(); });
+}
+
+void TfrmPassword::setHomeWindowSource(std::function<QWidget *()> source)
+{
+    m_home = std::move(source);
 }
 
 void TfrmPassword::setChangePasswordWindow(TfrmCambiaPassword *window)
 {
-    m_changeWindow = window;
+    setChangePasswordWindowSource([guarded = QPointer<TfrmCambiaPassword>(window)] { return guarded.data(); });
+}
+
+void TfrmPassword::setChangePasswordWindowSource(std::function<TfrmCambiaPassword *()> source)
+{
+    m_changeWindow = std::move(source);
 }
 
 void TfrmPassword::returnToSignIn()
@@ -164,8 +174,8 @@ void TfrmPassword::cmdOKClick()
     if (*stored == typed) {
         // The sign-in window is never shown again: keep no password in it.
         m_txtPassword->clear();
-        if (m_home)
-            m_home->show();
+        if (QWidget *home = m_home ? m_home() : nullptr)
+            home->show();
         hide();
         return;
     }
@@ -182,11 +192,12 @@ void TfrmPassword::cmdEsciClick()
 
 void TfrmPassword::btnCambiaPasswordClick()
 {
-    if (!m_changeWindow)
+    TfrmCambiaPassword *window = m_changeWindow ? m_changeWindow() : nullptr;
+    if (!window)
         return;
-    m_changeWindow->show();
-    m_changeWindow->raise();
-    m_changeWindow->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
     hide();
 }
 

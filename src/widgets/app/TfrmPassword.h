@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,8 +22,12 @@ public:
 
     // The window shown after the right password. Not owned.
     void setHomeWindow(QWidget *home);
+    // The same, asked for only when it is to be shown, so that the program
+    // can build it then.
+    void setHomeWindowSource(std::function<QWidget *()> source);
     // The window "Cambia password" opens. Not owned.
     void setChangePasswordWindow(TfrmCambiaPassword *window);
+    void setChangePasswordWindowSource(std::function<TfrmCambiaPassword *()> source);
 
     // Comes back after the change-password window: the password field is
     // emptied, the window is shown and the field takes the focus.
@@ -52,6 +58,6 @@ private:
     QPushButton *m_cmdEsci;
     QPushButton *m_btnCambiaPassword;
 
-    QPointer<QWidget> m_home;
-    QPointer<TfrmCambiaPassword> m_changeWindow;
+    std::function<QWidget *()> m_home;
+    std::function<TfrmCambiaPassword *()> m_changeWindow;
 };

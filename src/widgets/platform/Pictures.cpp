@@ -253,6 +253,35 @@ void drawTag(QPainter &p, const QRectF &r, const QString &word, const QColor &fi
     p.drawText(tag, Qt::AlignCenter, word);
 }
 
+// The backup icons: a storage box with an arrow going into it (backup) or
+// coming out of it (restore).
+void drawStorageBox(QPainter &p, const QRectF &r, bool into)
+{
+    const qreal w = r.width();
+    const qreal h = r.height();
+    const QRectF box(r.left() + w * 0.1, r.top() + h * 0.5, w * 0.8, h * 0.42);
+    p.setPen(QPen(QColor(20, 50, 110), std::max(1.0, w / 24)));
+    p.setBrush(QColor(235, 205, 140));
+    p.drawRoundedRect(box, w * 0.06, w * 0.06);
+    p.setBrush(QColor(205, 165, 95));
+    p.drawRect(QRectF(box.left() - w * 0.04, box.top() - h * 0.02, box.width() + w * 0.08, h * 0.1));
+    p.setBrush(QColor(120, 80, 40));
+    p.drawRect(QRectF(r.left() + w * 0.4, box.top() + h * 0.14, w * 0.2, h * 0.07));
+
+    p.setPen(QPen(QColor(20, 50, 110), std::max(1.0, w / 32)));
+    p.setBrush(into ? QColor(46, 160, 67) : QColor(230, 120, 30));
+    const qreal x = r.left() + w * 0.5;
+    const qreal shaftTop = r.top() + h * 0.04;
+    const qreal tipY = into ? r.top() + h * 0.58 : shaftTop;
+    const qreal baseY = into ? shaftTop : r.top() + h * 0.58;
+    const qreal headY = into ? tipY - h * 0.22 : tipY + h * 0.22;
+    QPolygonF arrow;
+    arrow << QPointF(x - w * 0.1, baseY) << QPointF(x + w * 0.1, baseY) << QPointF(x + w * 0.1, headY)
+          << QPointF(x + w * 0.22, headY) << QPointF(x, tipY) << QPointF(x - w * 0.22, headY)
+          << QPointF(x - w * 0.1, headY);
+    p.drawPolygon(arrow);
+}
+
 } // namespace
 
 namespace Pictures {
@@ -302,6 +331,8 @@ QPixmap pixmap(Picture picture, int size)
     case Picture::PropertyCodes:
         drawTag(painter, area, QStringLiteral("CIN"), QColor(40, 140, 90), QColor(20, 80, 50));
         break;
+    case Picture::Backup: drawStorageBox(painter, area, true); break;
+    case Picture::Restore: drawStorageBox(painter, area, false); break;
     default: break;
     }
     return result;

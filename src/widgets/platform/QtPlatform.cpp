@@ -176,8 +176,25 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
+QString QtPlatform::chooseFolder(const QString &title, const QString &startFolder)
+{
+    QFileDialog dialog(dialogOwner(), title, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::documentationFolder()
+{
+    return m_documentationFolder;
+}
+
 QString QtPlatform::programFolder()
 {
+    if (!m_programFolder.isEmpty())
+        return m_programFolder;
     QString folder = QDir::fromNativeSeparators(QCoreApplication::applicationDirPath());
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');

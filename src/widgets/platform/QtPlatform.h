@@ -3,7 +3,7 @@
 #include "engine/platform/Platform.h"
 
 // The real platform: Qt's message boxes and dialogs, QDesktopServices, the
-// system clock and the folder of the running executable.
+// system clock and the program folder chosen at start.
 class QtPlatform : public Platform
 {
 public:
@@ -16,7 +16,13 @@ public:
     void shellOpen(const QString &command) override;
     QDate today() override;
     QDateTime now() override;
+    QString chooseFolder(const QString &title, const QString &startFolder) override;
     QString programFolder() override;
+    QString documentationFolder() override;
+
+    // Chosen at start (ProgramFolder); until then, the executable's folder.
+    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    void setDocumentationFolder(const QString &folder) { m_documentationFolder = folder; }
 
     // The text a message box shows: the program writes its line breaks as
     // "\n\r" or "\r\n" pairs, which a Qt label would show as two breaks or
@@ -33,4 +39,8 @@ public:
     // The first of the comma-separated default suffixes, lower-cased, as Qt
     // takes it: "JPG,JPEG,BMP" gives "jpg".
     static QString qtDefaultSuffix(const QString &suffixes);
+
+private:
+    QString m_programFolder;
+    QString m_documentationFolder;
 };

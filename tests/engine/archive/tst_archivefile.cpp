@@ -6,6 +6,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -52,6 +55,7 @@ private slots:
     void scanBytesCrossesBlocksInOrder();
     void growToAppendsEmptyRecordsOverAFragment();
     void twoProgramsAppendingAtOnceLoseNothing();
+    void aWriterWaitingOnAReplacedArchiveWritesIntoTheNewOne();
 
 private:
     QTemporaryDir m_dir;
@@ -262,6 +266,36 @@ void TestArchiveFile::twoProgramsAppendingAtOnceLoseNothing()
         QVERIFY(records.contains("A-" + QByteArray::number(i)));
         QVERIFY(records.contains("B-" + QByteArray::number(i)));
     }
+}
+
+void TestArchiveFile::aWriterWaitingOnAReplacedArchiveWritesIntoTheNewOne()
+{
+    // A restore holds the archive's lock while it puts another file in its
+    // place. A save that was waiting for that lock must land in the new
+    // archive, not in the old file moved aside.
+    writeBytes(m_path, recordOf('a'));
+    ArchiveFile restoring(m_path, kSize);
+    QVERIFY(restoring.open());
+
+    bool saved = false;
+    std::unique_ptr<QThread> saving(QThread::create([this, &saved] {
+        ArchiveFile file(m_path, kSize);
+        saved = file.open() && file.write(file.count() + 1, recordOf('s'));
+    }));
+    saving->start();
+    QTest::qWait(100);  // the save is now waiting for the lock
+
+    const QString aside = m_path + QStringLiteral(".sostituito");
+    const QString incoming = m_path + QStringLiteral(".nuovo");
+    writeBytes(incoming, recordOf('n') + recordOf('n'));
+    QVERIFY(QFile::rename(m_path, aside));
+    QVERIFY(QFile::rename(incoming, m_path));
+    restoring.close();
+
+    QVERIFY(saving->wait(10000));
+    QVERIFY(saved);
+    QCOMPARE(fileBytes(m_path), recordOf('n') + recordOf('n') + recordOf('s'));
+    QCOMPARE(fileBytes(aside), recordOf('a'));
 }
 
 QTEST_GUILESS_MAIN(TestArchiveFile)

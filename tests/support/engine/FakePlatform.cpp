@@ -39,6 +39,17 @@ QString FakePlatform::chooseFileToSave(const QString &title, const QString &filt
     return saveChoices.isEmpty() ? QString() : saveChoices.takeFirst();
 }
 
+QString FakePlatform::chooseFolder(const QString &title, const QString &)
+{
+    folderDialogTitles.append(title);
+    return folderChoices.isEmpty() ? QString() : folderChoices.takeFirst();
+}
+
+QString FakePlatform::documentationFolder()
+{
+    return documentation;
+}
+
 void FakePlatform::shellOpen(const QString &command)
 {
     shellCommands.append(command);

@@ -30,10 +30,12 @@ public:
                              const QString &defaultSuffix) override;
     QString chooseFileToSave(const QString &title, const QString &filter,
                              const QString &proposedPath) override;
+    QString chooseFolder(const QString &title, const QString &startFolder) override;
     void shellOpen(const QString &command) override;
     QDate today() override;
     QDateTime now() override;
     QString programFolder() override;
+    QString documentationFolder() override;
 
     // The messages shown so far, oldest first.
     QList<Message> messages;
@@ -46,7 +48,11 @@ public:
     QStringList saveDialogTitles;
     QStringList saveDialogFilters;
     QStringList proposedSavePaths;
+    QStringList folderChoices;      // consumed by chooseFolder; "" (cancel) when empty
+    QStringList folderDialogTitles;
     QStringList shellCommands;
+    // What documentationFolder() answers: none, as for a copy not installed.
+    QString documentation;
     QDateTime clock = QDateTime(QDate(2026, 12, 9), QTime(10, 30, 0));
     // Called while a message is "shown", as if the user looked at the
     // window behind it at that moment.

@@ -3,12 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
-// Files that tests prepare and read back whole.
+// Files for tests: their bytes, written or read whole.
 namespace TestFiles {
 
-// Writes `bytes` as the whole file at `path`; false when it could not.
-bool write(const QString &path, const QByteArray &bytes);
 // The whole file, or nothing when it cannot be read.
 QByteArray read(const QString &path);
+// Writes the file whole, creating its folder; false on any failure.
+bool write(const QString &path, const QByteArray &bytes);
+// Bytes that do not compress, the same for the same seed.
+QByteArray noise(qsizetype size, quint32 seed);
 
 } // namespace TestFiles

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(GuideTopic)
@@ -50,6 +51,8 @@ private slots:
     void twoTopicsInARowShareNothing();
     void pdfLinkOpensTheGuideOnlyWhenPresent_data();
     void pdfLinkOpensTheGuideOnlyWhenPresent();
+    void pdfLinkFallsBackToTheInstalledGuide_data();
+    void pdfLinkFallsBackToTheInstalledGuide();
     void linkTurnsOrangeWhilePressed_data();
     void linkTurnsOrangeWhilePressed();
     void chiudiClosesTheWindow();
@@ -164,6 +167,47 @@ void TestGuideWindow::pdfLinkOpensTheGuideOnlyWhenPresent()
     const QStringList expected = present
         ? QStringList{QLatin1Char('"') + QDir::toNativeSeparators(pdf) + QLatin1Char('"')}
         : QStringList();
+    QCOMPARE(m_platform->shellCommands, expected);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestGuideWindow::pdfLinkFallsBackToTheInstalledGuide_data()
+{
+    QTest::addColumn<bool>("inProgramFolder");
+    QTest::addColumn<bool>("installed");  // the package's documentation folder holds one
+    QTest::addColumn<QString>("opened");  // "program", "installed" or ""
+
+    QTest::newRow("program folder only") << true << false << "program";
+    QTest::newRow("installed only") << false << true << "installed";
+    QTest::newRow("both: the program folder's first") << true << true << "program";
+    QTest::newRow("neither") << false << false << "";
+}
+
+void TestGuideWindow::pdfLinkFallsBackToTheInstalledGuide()
+{
+    QFETCH(bool, inProgramFolder);
+    QFETCH(bool, installed);
+    QFETCH(QString, opened);
+
+    QTemporaryDir documentation;
+    QVERIFY(documentation.isValid());
+    m_platform->documentation = documentation.path() + QLatin1Char('/');
+    const QString ownGuide = m_platform->filePath(QStringLiteral("Guida.pdf"));
+    const QString installedGuide = m_platform->documentation + QStringLiteral("Guida.pdf");
+    for (const auto &[wanted, path] : {std::pair{inProgramFolder, ownGuide}, std::pair{installed, installedGuide}}) {
+        if (!wanted)
+            continue;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("%PDF-1.4\n") > 0);
+    }
+    TfrmGuida window(nullptr);
+    QTest::mouseClick(control(&window, QStringLiteral("lnkWeb")), Qt::LeftButton);
+    QStringList expected;
+    if (!opened.isEmpty()) {
+        const QString path = opened == QLatin1String("program") ? ownGuide : installedGuide;
+        expected.append(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
+    }
     QCOMPARE(m_platform->shellCommands, expected);
     QVERIFY(m_platform->messages.isEmpty());
 }

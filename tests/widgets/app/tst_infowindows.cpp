@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +33,7 @@ private slots:
     void informationWindowDesign();
     void mailLinkWritesTheMessageStart_data();
     void mailLinkWritesTheMessageStart();
+    void folderInUseIsShownAndOpened();
     void splashWindowDesign();
     void splashLinkOpensTheSite_data();
     void splashLinkOpensTheSite();
@@ -100,6 +102,17 @@ void TestInfoWindows::mailLinkWritesTheMessageStart()
              QStringList{QStringLiteral("\"mailto:info@vacanzio.it?subject=Software Vacanzio&body=Salve, "
                                         "desidererei avere le seguenti informazioni sul software in oggetto:\"")});
     QCOMPARE(control<LinkLabel>(&window, QStringLiteral("lnkWeb"))->colour(), QColor(0, 0, 128));
+}
+
+void TestInfoWindows::folderInUseIsShownAndOpened()
+{
+    TfrmInfo window(nullptr);
+    const QString folder = QDir::toNativeSeparators(m_platform->folder());
+    QCOMPARE(control<LinkLabel>(&window, QStringLiteral("lnkCartella"))->text(), folder);
+    QCOMPARE(control<QLabel>(&window, QStringLiteral("lblCartella"))->text(), QStringLiteral("Cartella dei dati:"));
+    QTest::mouseClick(control(&window, QStringLiteral("lnkCartella")), Qt::LeftButton);
+    QCOMPARE(m_platform->shellCommands, QStringList{QLatin1Char('"') + folder + QLatin1Char('"')});
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void TestInfoWindows::splashWindowDesign()
