@@ -441,6 +441,15 @@ void CardWindow::setHint(QWidget *control, const QString &hint)
     m_hints.insert(control, hint);
 }
 
+void CardWindow::setRestingStatus(const QString &text)
+{
+    if (!text.isEmpty())
+        m_status->setText(text);
+    else if (!m_restingStatus.isEmpty() && m_status->text() == m_restingStatus)
+        m_status->clear();
+    m_restingStatus = text;
+}
+
 void CardWindow::markBackground(QWidget *element)
 {
     element->setMouseTracking(true);
@@ -689,7 +698,7 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
             auto *element = static_cast<QWidget *>(watched);
             QWidget *under = element->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());
             if (!under || m_background.contains(under))
-                m_status->clear();
+                m_status->setText(m_restingStatus);
         }
         break;
     }
