@@ -4,8 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2 --target bench_archive bench_search bench_export bench_booking
+cmake --build build -j2 --target bench_archive bench_search bench_export bench_booking bench_reports
 build/bench/bench_archive "$@"
 build/bench/bench_search "$@"
 build/bench/bench_export "$@"
 build/bench/bench_booking "$@"
+build/bench/bench_reports "$@"

@@ -11,6 +11,7 @@ enum class Picture {
     Check, Email, SendEmail, Import, Info,
     Person, House, Contract, Tenant, Receipt,
     Eraser, Euro, Numbering, PropertyCodes,
+    TouristTax, Reports,
 };
 
 namespace Pictures {
