@@ -13,6 +13,7 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <deque>
 
 namespace {
 
@@ -104,12 +105,11 @@ private:
     bool m_ok = false;
 };
 
-void writeSheet(Workbook &workbook, const ExportDefinition &definition, const ExportRows &rows,
-                const ExportProgress &progress)
+void writeSheet(Workbook &workbook, const XlsxExport::Sheet &content, const ExportProgress &progress)
 {
     if (!workbook.ok())
         return;
-    lxw_worksheet *sheet = workbook_add_worksheet(workbook.get(), definition.worksheet);
+    lxw_worksheet *sheet = workbook_add_worksheet(workbook.get(), content.name.constData());
     workbook.check(sheet);
     lxw_format *text = workbook_add_format(workbook.get());
     lxw_format *header = workbook_add_format(workbook.get());
@@ -122,18 +122,20 @@ void writeSheet(Workbook &workbook, const ExportDefinition &definition, const Ex
     format_set_num_format(header, "@");
     format_set_bold(header);
 
-    const int columns = definition.columnCount();
+    const QList<ExportColumn> &definitionColumns = content.columns;
+    const ExportRows &rows = *content.rows;
+    const int columns = static_cast<int>(definitionColumns.size());
     const qsizetype total = rows.rowCount();
     for (int column = 0; column < columns; ++column) {
         const auto c = static_cast<lxw_col_t>(column);
-        workbook.check(worksheet_set_column_pixels(sheet, c, c, definition.columns[column].width, text));
+        workbook.check(worksheet_set_column_pixels(sheet, c, c, definitionColumns[column].width, text));
     }
     worksheet_freeze_panes(sheet, 1, 0);
     workbook.check(worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(total),
                                         static_cast<lxw_col_t>(columns - 1)));
     for (int column = 0; column < columns; ++column) {
         workbook.check(worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(column),
-                                              definition.columns[column].header, header));
+                                              definitionColumns[column].header, header));
     }
 
     if (progress)
@@ -153,36 +155,62 @@ void writeSheet(Workbook &workbook, const ExportDefinition &definition, const Ex
 // libxlsxwriter can report success after the disk refused part of what it
 // wrote, into the file or into its scratch file of rows: the workbook is
 // trusted only once read back whole, its sheet row by row.
-bool isCompleteWorkbook(const QString &path, const ExportRows &rows)
+bool isCompleteWorkbook(const QString &path, const QList<XlsxExport::Sheet> &sheets)
 {
     ZipReader zip(path);
     if (!zip.open()) {
         qCWarning(lcExport) << "the workbook written is not a complete zip:" << zip.errorString();
         return false;
     }
-    const QStringList parts = XlsxExport::requiredParts();
+    QStringList parts = XlsxExport::requiredParts();
+    for (qsizetype sheet = 1; sheet < sheets.size(); ++sheet)
+        parts.append(QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet + 1));
     if (!std::all_of(parts.cbegin(), parts.cend(), [&zip](const QString &part) { return zip.contains(part); })) {
         qCWarning(lcExport) << "the workbook written lacks some of its parts:" << zip.names();
         return false;
     }
-    const QString sheetPart = QStringLiteral("xl/worksheets/sheet1.xml");
-    // The header row and the data rows.
-    WorksheetCheck sheet(rows.rowCount() + 1, rows.columnCount());
+    // Each sheet's header row and data rows.
+    // A deque: a check holds an XML reader, which cannot move.
+    std::deque<WorksheetCheck> checks;
+    for (const XlsxExport::Sheet &sheet : sheets)
+        checks.emplace_back(sheet.rows->rowCount() + 1, static_cast<int>(sheet.columns.size()));
     const QStringList names = zip.names();
     for (const QString &name : names) {
-        const bool read = name == sheetPart
-            ? zip.read(name, [&sheet](const char *data, qsizetype size) { sheet.feed(data, size); })
+        WorksheetCheck *check = nullptr;
+        for (qsizetype sheet = 0; sheet < sheets.size(); ++sheet) {
+            if (name == QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet + 1))
+                check = &checks[static_cast<std::size_t>(sheet)];
+        }
+        const bool read = check
+            ? zip.read(name, [check](const char *data, qsizetype size) { check->feed(data, size); })
             : zip.read(name, [](const char *, qsizetype) {});
         if (!read) {
             qCWarning(lcExport) << "the workbook's part" << name << "cannot be read back:" << zip.errorString();
             return false;
         }
     }
-    if (!sheet.isComplete()) {
-        qCWarning(lcExport) << "the worksheet written lacks rows or cells";
-        return false;
+    for (WorksheetCheck &check : checks) {
+        if (!check.isComplete()) {
+            qCWarning(lcExport) << "a worksheet written lacks rows or cells";
+            return false;
+        }
     }
     return true;
+}
+
+bool writeWorkbook(const QString &path, const QList<XlsxExport::Sheet> &sheets, const ExportProgress &progress)
+{
+    ReplacingFile::removeLeftovers(path);
+    ReplacingFile file(path);
+    if (!file.create())
+        return false;
+    // The scratch files go beside the export, on the disk that must hold it
+    // anyway, rather than in a temporary folder that may live in memory.
+    Workbook workbook(QFile::encodeName(file.temporaryPath()),
+                      QFile::encodeName(QFileInfo(path).absolutePath()));
+    for (const XlsxExport::Sheet &sheet : sheets)
+        writeSheet(workbook, sheet, progress);
+    return workbook.close() && isCompleteWorkbook(file.temporaryPath(), sheets) && file.commit();
 }
 
 } // namespace
@@ -199,20 +227,18 @@ QStringList requiredParts()
 bool write(const QString &path, const ExportDefinition &definition, const ExportRows &rows,
            const ExportProgress &progress)
 {
-    ReplacingFile::removeLeftovers(path);
-    ReplacingFile file(path);
-    if (!file.create())
-        return false;
-    // The scratch files go beside the export, on the disk that must hold it
-    // anyway, rather than in a temporary folder that may live in memory.
-    Workbook workbook(QFile::encodeName(file.temporaryPath()),
-                      QFile::encodeName(QFileInfo(path).absolutePath()));
-    writeSheet(workbook, definition, rows, progress);
-    if (!workbook.close() || !isCompleteWorkbook(file.temporaryPath(), rows) || !file.commit())
+    const Sheet sheet{QByteArray(definition.worksheet),
+                      QList<ExportColumn>(definition.columns.begin(), definition.columns.end()), &rows};
+    if (!writeWorkbook(path, {sheet}, progress))
         return false;
     if (progress)
         progress(rows.rowCount(), rows.rowCount());
     return true;
+}
+
+bool writeSheets(const QString &path, const QList<Sheet> &sheets)
+{
+    return !sheets.isEmpty() && writeWorkbook(path, sheets, {});
 }
 
 } // namespace XlsxExport

@@ -2,6 +2,7 @@
 
 #include "engine/guests/PoliceText.h"
 #include "engine/text/DateText.h"
+#include "engine/text/TextRules.h"
 
 #include <algorithm>
 #include <vector>
@@ -20,6 +21,11 @@ QString PolicePlace::displayText() const
 }
 
 namespace {
+
+QString nameKey(const QString &letters, const QString &province)
+{
+    return letters + QLatin1Char('|') + province;
+}
 
 void appendPlaces(QList<PolicePlace> &places, const QList<PoliceTableRow> &rows, PlaceKind kind)
 {
@@ -50,6 +56,35 @@ PoliceCodes::PoliceCodes(const QList<PoliceTableRow> &comuni, const QList<Police
     }
     for (qsizetype i = 0; i < m_documentTypes.size(); ++i)
         m_documentByCode.insert(m_documentTypes.at(i).code, i);
+    // Ceased places go in first: a multi-hash gives the latest insertion
+    // first, so a valid place of the same name comes before them.
+    for (const bool ceased : {true, false}) {
+        for (qsizetype i = 0; i < m_places.size(); ++i) {
+            const PolicePlace &place = m_places.at(i);
+            if (place.isCeased() == ceased)
+                m_placesByName.insert(nameKey(m_searchKeys.at(i), place.province), i);
+        }
+    }
+}
+
+std::optional<PolicePlace> PoliceCodes::findPlace(const QString &name, const QString &province,
+                                                  PlacePurpose purpose) const
+{
+    const QString letters = PoliceText::letters(name);
+    if (!PoliceText::hasLetter(letters))
+        return std::nullopt;
+    const QString wantedProvince = TextRules::upperAscii(TextRules::trimmed(province));
+    const bool abroad = wantedProvince == QLatin1String("EE");
+    const QString key = nameKey(letters, abroad ? QString() : wantedProvince);
+    for (auto it = m_placesByName.constFind(key); it != m_placesByName.cend() && it.key() == key; ++it) {
+        const PolicePlace &place = m_places.at(it.value());
+        if ((place.kind == PlaceKind::State) != abroad)
+            continue;
+        if (place.isCeased() && purpose == PlacePurpose::Current)
+            continue;
+        return place;
+    }
+    return std::nullopt;
 }
 
 std::optional<PolicePlace> PoliceCodes::place(const QString &code) const

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QHash>
+#include <QMultiHash>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -78,6 +79,13 @@ public:
     QList<PolicePlace> search(QStringView typed, PlaceFilter filter, PlacePurpose purpose,
                               int maxResults = 50) const;
 
+    // The place a record names by its comune and province ("RIMINI", "RN"),
+    // or by a foreign state's name with the province "EE": the names
+    // compared as the tables write them ("Forlì" is FORLI'), a valid place
+    // before a ceased one of the same name. Nothing when none is named so.
+    std::optional<PolicePlace> findPlace(const QString &name, const QString &province,
+                                         PlacePurpose purpose = PlacePurpose::Current) const;
+
     int comuneCount() const { return m_comuneCount; }
     int stateCount() const { return int(m_places.size()) - m_comuneCount; }
     int documentTypeCount() const { return int(m_documentTypes.size()); }
@@ -87,6 +95,9 @@ private:
     QList<PolicePlace> m_places;        // the comuni, then the states
     QList<QString> m_searchKeys;        // each place's name as a search sees it
     QHash<QString, qsizetype> m_placeByCode;
+    // Name and province ("RIMINI|RN"; a state's name alone) to every place
+    // so named, valid ones first.
+    QMultiHash<QString, qsizetype> m_placesByName;
     int m_comuneCount = 0;
     QList<PoliceTableRow> m_documentTypes;
     QHash<QString, qsizetype> m_documentByCode;

@@ -53,3 +53,13 @@ bool PropertyAddress::matches(const char *record) const
     }
     return true;
 }
+
+QByteArray PropertyAddress::key() const
+{
+    QByteArray result;
+    for (const Field &field : m_fields) {
+        // The length first, so that no field's end can pass for another's.
+        result += QByteArray::number(field.folded.size()) + ':' + field.folded;
+    }
+    return result;
+}

@@ -32,6 +32,9 @@ public:
     bool isEmpty() const;
     // Whether the record of the layout, from its bytes, is of this property.
     bool matches(const char *record) const;
+    // The same for two addresses: equal keys, the same property. For
+    // grouping the stays of each property.
+    QByteArray key() const;
 
 private:
     struct Field

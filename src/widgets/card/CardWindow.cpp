@@ -441,6 +441,16 @@ void CardWindow::setHint(QWidget *control, const QString &hint)
     m_hints->setHint(control, hint);
 }
 
+void CardWindow::setRestingStatus(const QString &text)
+{
+    if (!text.isEmpty())
+        m_status->setText(text);
+    else if (!m_restingStatus.isEmpty() && m_status->text() == m_restingStatus)
+        m_status->clear();
+    m_restingStatus = text;
+    m_hints->setRestingText(text);
+}
+
 QToolButton *CardWindow::toolbarButton(const QString &name) const
 {
     return m_container->findChild<QToolButton *>(name);

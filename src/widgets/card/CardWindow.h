@@ -78,6 +78,10 @@ protected:
     CardOperations &operations() { return m_operations; }
     // Shows `hint` in the status line while the mouse is over `control`.
     void setHint(QWidget *control, const QString &hint);
+    // What the status line says while no hint is shown, instead of
+    // nothing: shown at once, and again whenever the mouse leaves a hint.
+    // An empty text takes a resting text away (the line then empties).
+    void setRestingStatus(const QString &text);
     // A hidden label of the table's own (not a record field).
     QLabel *hiddenLabel(const QString &name) const;
     // Closing, before the home window comes back.
@@ -106,6 +110,7 @@ private:
     QWidget *m_container = nullptr;
     QWidget *m_panel = nullptr;
     QLabel *m_status = nullptr;
+    QString m_restingStatus;
     QLabel *m_position = nullptr;
     std::vector<QWidget *> m_sections;
     std::vector<QWidget *> m_chain;                 // edit fields, record order

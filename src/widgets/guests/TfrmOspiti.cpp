@@ -3,6 +3,7 @@
 #include "engine/archive/CardOperations.h"
 #include "engine/archive/RecordLayouts.h"
 #include "engine/guests/FirstGuest.h"
+#include "engine/guests/PoliceFile.h"
 #include "engine/platform/Platform.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
@@ -10,8 +11,9 @@
 #include "widgets/guests/PoliceFileSaving.h"
 #include "widgets/guests/TfrmArrivi.h"
 #include "widgets/guests/TfrmTabelleQuestura.h"
-#include "engine/guests/PoliceFile.h"
+#include "widgets/platform/DialogButtons.h"
 #include "widgets/platform/WindowPlacement.h"
+#include "widgets/tax/StayTaxPanel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -75,8 +77,10 @@ TfrmOspiti::TfrmOspiti(const PoliceCodes &codes, QWidget *owner)
     middle->addWidget(buildList(), 2);
     middle->addWidget(buildGuestForm(), 3);
     layout->addLayout(middle, 1);
-    layout->addWidget(buildButtons());
-    resize(980, 560);
+    m_tax = new StayTaxPanel(m_codes, this);
+    layout->addWidget(m_tax);
+    layout->addLayout(buildButtons());
+    resize(980, 760);
 }
 
 QWidget *TfrmOspiti::buildStay()
@@ -150,6 +154,10 @@ QWidget *TfrmOspiti::buildGuestForm()
     m_documentNumber = lineEdit("txtNumDoc", 20, box);
     m_documentPlace = new PlaceComboBox(m_codes, PlaceFilter::ComuniAndStates, PlacePurpose::Current, box);
     m_documentPlace->setObjectName(QStringLiteral("cboLuogoRilascio"));
+    m_exemption = lineEdit("txtEsenzione", 60, box);
+    m_exemption->setPlaceholderText(QStringLiteral("motivo, ad esempio accompagnatore di paziente"));
+    m_exemption->setToolTip(QStringLiteral("Esente dall'imposta di soggiorno per un motivo diverso dall'età o dalla "
+                                           "residenza: indicarlo qui."));
 
     form->addRow(QStringLiteral("Tipo alloggiato:"), m_type);
     form->addRow(QStringLiteral("Cognome:"), m_surname);
@@ -162,8 +170,9 @@ QWidget *TfrmOspiti::buildGuestForm()
     form->addRow(QStringLiteral("Tipo documento:"), m_documentType);
     form->addRow(QStringLiteral("Numero documento:"), m_documentNumber);
     form->addRow(QStringLiteral("Luogo di rilascio:"), m_documentPlace);
+    form->addRow(QStringLiteral("Esenzione imposta:"), m_exemption);
 
-    for (QLineEdit *edit : {m_surname, m_name, m_birthDate, m_documentNumber})
+    for (QLineEdit *edit : {m_surname, m_name, m_birthDate, m_documentNumber, m_exemption})
         connect(edit, &QLineEdit::textEdited, this, &TfrmOspiti::markChanged);
     for (PlaceComboBox *place : {m_birthPlace, m_citizenship, m_residence, m_documentPlace})
         connect(place, &PlaceComboBox::placeEdited, this, &TfrmOspiti::markChanged);
@@ -181,31 +190,24 @@ QWidget *TfrmOspiti::buildGuestForm()
     return box;
 }
 
-QPushButton *TfrmOspiti::addButton(const char *name, const QString &text, const QString &tip)
+QLayout *TfrmOspiti::buildButtons()
 {
-    auto *button = new QPushButton(text, this);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QWidget *TfrmOspiti::buildButtons()
-{
-    auto *row = new QWidget(this);
-    auto *buttons = new QHBoxLayout(row);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    QPushButton *add = addButton("cmdNuovoOspite", QStringLiteral("Nuovo ospite"), QStringLiteral("Aggiunge un ospite al soggiorno."));
-    m_delete = addButton("cmdEliminaOspite", QStringLiteral("Elimina ospite"), QStringLiteral("Toglie dall'elenco l'ospite selezionato."));
-    QPushButton *save = addButton("cmdSalvaOspiti", QStringLiteral("Salva"), QStringLiteral("Salva l'elenco degli ospiti in archivio."));
-    QPushButton *file = addButton("cmdSchedine", QStringLiteral("Schedine Questura"), QStringLiteral("Scrive il file delle schedine da inviare al portale Alloggiati Web."));
-    QPushButton *arrivals = addButton("cmdArrivi", QStringLiteral("Arrivi di oggi e di ieri"), QStringLiteral("Schedine di tutti i soggiorni arrivati oggi o ieri."));
-    QPushButton *close = addButton("cmdChiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiude la finestra degli ospiti."));
-    QPushButton *tables = addButton("cmdTabelle", QStringLiteral("Tabelle"), QStringLiteral("Tabelle dei codici del portale Alloggiati Web."));
-    for (QPushButton *button : {add, m_delete, save, file, arrivals, tables})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    using DialogButtons::action;
+    QPushButton *add = action(QStringLiteral("cmdNuovoOspite"), QStringLiteral("Nuovo ospite"),
+                              QStringLiteral("Aggiunge un ospite al soggiorno."), this);
+    m_delete = action(QStringLiteral("cmdEliminaOspite"), QStringLiteral("Elimina ospite"),
+                      QStringLiteral("Toglie dall'elenco l'ospite selezionato."), this);
+    QPushButton *save = action(QStringLiteral("cmdSalvaOspiti"), QStringLiteral("Salva"),
+                               QStringLiteral("Salva l'elenco degli ospiti in archivio."), this);
+    QPushButton *file = action(QStringLiteral("cmdSchedine"), QStringLiteral("Schedine Questura"),
+                               QStringLiteral("Scrive il file delle schedine da inviare al portale Alloggiati Web."),
+                               this);
+    QPushButton *arrivals = action(QStringLiteral("cmdArrivi"), QStringLiteral("Arrivi di oggi e di ieri"),
+                                   QStringLiteral("Schedine di tutti i soggiorni arrivati oggi o ieri."), this);
+    QPushButton *tables = action(QStringLiteral("cmdTabelle"), QStringLiteral("Tabelle"),
+                                 QStringLiteral("Tabelle dei codici del portale Alloggiati Web."), this);
+    QPushButton *close = action(QStringLiteral("cmdChiudi"), QStringLiteral("Chiudi"),
+                                QStringLiteral("Chiude la finestra degli ospiti."), this);
     connect(add, &QPushButton::clicked, this, &TfrmOspiti::cmdNuovoOspiteClick);
     connect(m_delete, &QPushButton::clicked, this, &TfrmOspiti::cmdEliminaOspiteClick);
     connect(save, &QPushButton::clicked, this, [this] { cmdSalvaOspitiClick(); });
@@ -213,7 +215,7 @@ QWidget *TfrmOspiti::buildButtons()
     connect(arrivals, &QPushButton::clicked, this, &TfrmOspiti::cmdArriviClick);
     connect(tables, &QPushButton::clicked, this, [this] { openPoliceTablesWindow(this); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    return row;
+    return DialogButtons::split({add, m_delete, save, file, arrivals, tables}, {close});
 }
 
 void TfrmOspiti::setStay(const Record &contract, qint64 position)
@@ -222,6 +224,7 @@ void TfrmOspiti::setStay(const Record &contract, qint64 position)
     m_position = position;
     m_link = {text(contract, "Conduttore"), text(contract, "InizioCon")};
     m_tenant->setText(m_link.tenant);
+    m_tax->setStay(contract);
     QStringList property;
     for (const char *field : {"ViaImm", "ComuneImm"}) {
         if (!text(contract, field).isEmpty())
@@ -266,18 +269,8 @@ void TfrmOspiti::setStay(const Record &contract, qint64 position)
 
 QString TfrmOspiti::placeCode(const QString &name, const QString &province) const
 {
-    const QString wanted = TextRules::upperAscii(TextRules::trimmed(name));
-    const QString inProvince = TextRules::upperAscii(TextRules::trimmed(province));
-    if (wanted.isEmpty())
-        return QString();
-    const bool abroad = inProvince == QLatin1String("EE");
-    const QList<PolicePlace> found = m_codes.search(wanted, abroad ? PlaceFilter::States : PlaceFilter::Comuni,
-                                                    PlacePurpose::Current);
-    for (const PolicePlace &place : found) {
-        if (place.name == wanted && (abroad || place.province == inProvince))
-            return place.code;
-    }
-    return QString();
+    const std::optional<PolicePlace> place = m_codes.findPlace(name, province);
+    return place ? place->code : QString();
 }
 
 void TfrmOspiti::showEvent(QShowEvent *event)
@@ -320,6 +313,7 @@ void TfrmOspiti::refreshList()
     if (m_current >= 0 && m_current < m_list->count())
         m_list->setCurrentRow(m_current);
     m_filling = false;
+    m_tax->showGuests(m_guests);
 }
 
 void TfrmOspiti::showGuest(int index)
@@ -329,7 +323,7 @@ void TfrmOspiti::showGuest(int index)
     const bool any = index >= 0 && index < m_guests.size();
     const Guest guest = any ? m_guests.at(index) : Guest();
     for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_surname, m_name, m_sex, m_birthDate, m_birthPlace,
-                                                           m_citizenship, m_residence})
+                                                           m_citizenship, m_residence, m_exemption})
         field->setEnabled(any);
     m_delete->setEnabled(any);
     m_type->clear();
@@ -349,6 +343,7 @@ void TfrmOspiti::showGuest(int index)
     m_birthPlace->setCode(guest.birthPlace);
     m_citizenship->setCode(guest.citizenship);
     m_residence->setCode(guest.residence);
+    m_exemption->setText(guest.taxExemption);
     const bool documented = any && isHead(guest.type);
     for (QWidget *field : std::initializer_list<QWidget *>{m_documentType, m_documentNumber, m_documentPlace})
         field->setEnabled(documented);
@@ -373,6 +368,7 @@ void TfrmOspiti::readForm()
     guest.birthPlace = m_birthPlace->code();
     guest.citizenship = m_citizenship->code();
     guest.residence = m_residence->code();
+    guest.taxExemption = TextRules::trimmed(m_exemption->text());
     if (isHead(guest.type)) {
         // A document type typed by name counts as the one of that name.
         const int typed = m_documentType->findText(m_documentType->currentText().trimmed(), Qt::MatchFixedString);
@@ -396,6 +392,7 @@ void TfrmOspiti::markChanged()
                           .arg(m_current + 1)
                           .arg(name.isEmpty() ? QStringLiteral("(senza nome)") : name, typeName(guest.type)));
     }
+    m_tax->showGuests(m_guests);
 }
 
 void TfrmOspiti::cmdNuovoOspiteClick()

@@ -8,14 +8,17 @@
 #include <QDialog>
 
 class PlaceComboBox;
+class StayTaxPanel;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 // The guests of one stay: the list, one guest's details at a time, the
-// police file of the stay. Opened from the contract window for the contract
+// tourist tax of the stay with its note for the guests, the police file of
+// the stay. Opened from the contract window for the contract
 // it shows, which must be stored; the list is kept in the guests archive
 // under the contract's position.
 class TfrmOspiti : public QDialog
@@ -39,8 +42,7 @@ private:
     QWidget *buildStay();
     QWidget *buildList();
     QWidget *buildGuestForm();
-    QWidget *buildButtons();
-    QPushButton *addButton(const char *name, const QString &text, const QString &tip);
+    QLayout *buildButtons();
 
     void showGuest(int index);
     void readForm();
@@ -83,5 +85,7 @@ private:
     QComboBox *m_documentType = nullptr;
     QLineEdit *m_documentNumber = nullptr;
     PlaceComboBox *m_documentPlace = nullptr;
+    QLineEdit *m_exemption = nullptr;
     QPushButton *m_delete = nullptr;
+    StayTaxPanel *m_tax = nullptr;
 };

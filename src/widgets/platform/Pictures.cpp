@@ -282,6 +282,25 @@ void drawStorageBox(QPainter &p, const QRectF &r, bool into)
     p.drawPolygon(arrow);
 }
 
+// A white sheet with three bars of a chart on it: the reports.
+void drawChart(QPainter &p, const QRectF &r)
+{
+    const QRectF sheet = r.adjusted(r.width() * 0.1, r.height() * 0.1, -r.width() * 0.1, -r.height() * 0.1);
+    p.setPen(QPen(QColor(20, 50, 110), std::max(1.0, r.width() / 24)));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(sheet, r.width() * 0.08, r.width() * 0.08);
+    p.setPen(Qt::NoPen);
+    const double bar = sheet.width() / 5;
+    const double heights[] = {0.35, 0.6, 0.8};
+    const QColor colours[] = {QColor(52, 120, 196), QColor(40, 150, 120), QColor(200, 120, 40)};
+    for (int i = 0; i < 3; ++i) {
+        const double height = sheet.height() * heights[i] * 0.85;
+        p.setBrush(colours[i]);
+        p.drawRect(QRectF(sheet.left() + bar * (0.8 + i * 1.2), sheet.bottom() - sheet.height() * 0.08 - height,
+                          bar * 0.9, height));
+    }
+}
+
 } // namespace
 
 namespace Pictures {
@@ -333,6 +352,10 @@ QPixmap pixmap(Picture picture, int size)
         break;
     case Picture::Backup: drawStorageBox(painter, area, true); break;
     case Picture::Restore: drawStorageBox(painter, area, false); break;
+    case Picture::TouristTax:
+        drawTag(painter, area, QStringLiteral("\u20ac"), QColor(210, 120, 40), QColor(120, 60, 10));
+        break;
+    case Picture::Reports: drawChart(painter, area); break;
     default: break;
     }
     return result;

@@ -12,6 +12,7 @@ enum class Picture {
     Person, House, Contract, Tenant, Receipt,
     Eraser, Euro, Numbering, PropertyCodes,
     Backup, Restore,
+    TouristTax, Reports,
 };
 
 namespace Pictures {

@@ -36,7 +36,7 @@ bool StatusHints::eventFilter(QObject *watched, QEvent *event)
             auto *element = static_cast<QWidget *>(watched);
             QWidget *under = element->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());
             if (!under || m_background.contains(under))
-                m_status->clear();
+                m_status->setText(m_resting);
         }
     }
     return QObject::eventFilter(watched, event);

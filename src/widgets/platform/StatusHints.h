@@ -24,8 +24,12 @@ public:
     void setStatusLine(QLabel *status) { m_status = status; }
     // Shows `hint` while the mouse is over `control`.
     void setHint(QWidget *control, const QString &hint);
-    // Empties the line when the mouse moves over `element` itself.
+    // Empties the line when the mouse moves over `element` itself (or shows
+    // the resting text, when there is one).
     void markBackground(QWidget *element);
+    // What the line shows at rest instead of nothing (a reminder about the
+    // card shown); empty for nothing.
+    void setRestingText(const QString &text) { m_resting = text; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -34,4 +38,5 @@ private:
     QPointer<QLabel> m_status;
     QHash<QObject *, QString> m_hints;
     QSet<QObject *> m_background;
+    QString m_resting;
 };

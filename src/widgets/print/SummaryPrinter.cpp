@@ -3,11 +3,8 @@
 #include "engine/platform/Platform.h"
 #include "engine/print/DocumentFileName.h"
 #include "engine/print/SummaryReport.h"
-#include "engine/report/ReportRenderer.h"
-#include "widgets/platform/PrintDialog.h"
+#include "widgets/print/ReportOutput.h"
 #include "widgets/print/TfrmAnteprimaStampa.h"
-
-#include <QPrinter>
 
 #include <optional>
 
@@ -37,12 +34,7 @@ void print(QWidget *, const QString &title, const QStringList &lines)
         platform().showMessage(MessageKind::Warning, kPrintFailure);
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(report->pageLayout());
-    if (!printDialog().run(&printer))
-        return;
-    if (!Report::render(*report, printer))
-        platform().showMessage(MessageKind::Warning, kPrintFailure);
+    ReportOutput::print(*report, kPrintFailure);
 }
 
 void preview(QWidget *listWindow, const QString &title, const QStringList &lines)

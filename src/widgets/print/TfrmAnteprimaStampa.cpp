@@ -1,10 +1,8 @@
 #include "widgets/print/TfrmAnteprimaStampa.h"
 
-#include "engine/platform/Platform.h"
-#include "engine/report/PdfExport.h"
 #include "engine/report/ReportRenderer.h"
 #include "widgets/platform/Pictures.h"
-#include "widgets/platform/PrintDialog.h"
+#include "widgets/print/ReportOutput.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -95,25 +93,12 @@ void TfrmAnteprimaStampa::showEvent(QShowEvent *event)
 
 void TfrmAnteprimaStampa::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(m_report.pageLayout());
-    if (!printDialog().run(&printer))
-        return;
-    if (!Report::render(m_report, printer))
-        platform().showMessage(MessageKind::Warning, m_texts.printFailure);
+    ReportOutput::print(m_report, m_texts.printFailure);
 }
 
 void TfrmAnteprimaStampa::savePdf()
 {
-    const QString path = platform().chooseFileToSave(QStringLiteral("Salva in formato PDF"),
-                                                     QStringLiteral("Documento PDF (*.pdf)"),
-                                                     platform().programFolder() + m_texts.pdfName);
-    if (path.isEmpty())
-        return;
-    if (!Report::writePdf(m_report, path))
-        platform().showMessage(MessageKind::Warning,
-                               QStringLiteral("Non è stato possibile salvare il documento in formato PDF.\n\n"
-                                              "Verificare di avere i permessi di scrittura nella cartella scelta."));
+    ReportOutput::savePdf(m_report, m_texts.pdfName);
 }
 
 void TfrmAnteprimaStampa::toggleFullScreen(bool on)

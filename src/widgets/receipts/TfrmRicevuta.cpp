@@ -4,6 +4,7 @@
 #include "engine/receipts/AmountInWords.h"
 #include "engine/receipts/ReceiptNumbers.h"
 #include "engine/receipts/ReceiptAmount.h"
+#include "engine/receipts/RevenueStamp.h"
 #include "engine/settings/IniFile.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
@@ -134,6 +135,7 @@ void TfrmRicevuta::prepareOnShow()
     setFieldText(QStringLiteral("Cents"), QStringLiteral("00"));
     setFieldText(QStringLiteral("CentLettere"), QStringLiteral("00"));
     putToday();
+    updateStampReminder();
     focusField(QStringLiteral("Pagatore01"));
 }
 
@@ -155,6 +157,7 @@ void TfrmRicevuta::resetReceipt()
     for (const char *name : {"Importo", "ImpLettere", "Pagatore01", "Pagatore02", "Causale01", "Causale02"})
         setFieldText(QString::fromLatin1(name), QString());
     setPosition(QString());
+    updateStampReminder();
 }
 
 void TfrmRicevuta::newCard()
@@ -197,6 +200,7 @@ bool TfrmRicevuta::checkBeforeSave()
     setFieldText(QStringLiteral("Cents"), amount.cents);
     setFieldText(QStringLiteral("CentLettere"), amount.centLettere);
     setFieldText(QStringLiteral("Intero"), amount.intero);
+    updateStampReminder();
 
     struct Check
     {
@@ -247,7 +251,10 @@ void TfrmRicevuta::fieldKeyReleased(QWidget *field)
                      wordsForEuroBox(fieldText(QStringLiteral("Importo")), fieldText(QStringLiteral("ImpLettere"))));
     } else if (field == fieldControl(QStringLiteral("Cents"))) {
         setFieldText(QStringLiteral("CentLettere"), centLettereAfterKeyRelease(fieldText(QStringLiteral("Cents"))));
+    } else {
+        return;
     }
+    updateStampReminder();
 }
 
 void TfrmRicevuta::fieldFocusLost(QWidget *field)
@@ -261,6 +268,22 @@ void TfrmRicevuta::fieldFocusLost(QWidget *field)
     if (amount.cents != fieldText(QStringLiteral("Cents")))
         setFieldText(QStringLiteral("Cents"), amount.cents);
     setFieldText(QStringLiteral("CentLettere"), amount.centLettere);
+    updateStampReminder();
+}
+
+void TfrmRicevuta::showCardRecord(const Record &record)
+{
+    CardWindow::showCardRecord(record);
+    updateStampReminder();
+}
+
+void TfrmRicevuta::updateStampReminder()
+{
+    // No message box: the window's messages stay as they are; the status
+    // line says it while the amount calls for it.
+    const std::optional<qint64> amount =
+        RevenueStamp::amountOfBoxes(fieldText(QStringLiteral("Importo")), fieldText(QStringLiteral("Cents")));
+    setRestingStatus(amount ? RevenueStamp::reminder(*amount, RevenueStamp::read(settingsPath())) : QString());
 }
 
 bool TfrmRicevuta::eventFilter(QObject *watched, QEvent *event)

@@ -8,7 +8,8 @@ class QToolButton;
 // label lblFile, set by the year selection window). Beyond the shared card
 // window it numbers new receipts from the start number in the settings,
 // keeps the payee's lines between runs, writes the euros in words as they
-// are typed and checks a receipt before saving it.
+// are typed, reminds of the revenue stamp on amounts above its threshold and
+// checks a receipt before saving it.
 class TfrmRicevuta : public CardWindow
 {
     Q_OBJECT
@@ -31,12 +32,16 @@ protected:
     void savingDeclined() override;
     void fieldKeyReleased(QWidget *field) override;
     void fieldFocusLost(QWidget *field) override;
+    void showCardRecord(const Record &record) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildLogoButton();
     void resetReceipt();
     void putToday();
+    // The status line reminds of the revenue stamp while the amount on
+    // screen is above the threshold of the settings.
+    void updateStampReminder();
 
     QToolButton *m_logoButton = nullptr;
     QWidget *m_wordsBar = nullptr;

@@ -36,6 +36,8 @@ private slots:
     void search();
     void searchOrdersStartBeforeInside();
     void searchLimit();
+    void findPlace_data();
+    void findPlace();
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
@@ -221,6 +223,37 @@ void TestPoliceCodes::searchLimit()
     QVERIFY(m_codes->search(u"a", PlaceFilter::Comuni, PlacePurpose::Birth, 0).isEmpty());
     QVERIFY(m_codes->search(u"", PlaceFilter::Comuni, PlacePurpose::Birth).isEmpty());
     QVERIFY(m_codes->search(u" 12 - ", PlaceFilter::Comuni, PlacePurpose::Birth).isEmpty());
+}
+
+void TestPoliceCodes::findPlace_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("province");
+    QTest::addColumn<int>("purpose");
+    QTest::addColumn<QString>("code");  // empty: none
+    const int current = int(PlacePurpose::Current);
+    const int birth = int(PlacePurpose::Birth);
+    QTest::newRow("as a contract writes it") << "RIMINI" << "RN" << current << "408099014";
+    QTest::newRow("any case, blanks") << " rimini " << "rn" << current << "408099014";
+    QTest::newRow("accent typed") << "Forlì" << "FC" << current << "408140012";
+    QTest::newRow("apostrophe typed") << "FORLI'" << "FC" << current << "408140012";
+    QTest::newRow("ceased, for a residence") << "RIMINI" << "FO" << current << "";
+    QTest::newRow("ceased, for a birth") << "RIMINI" << "FO" << birth << "408040519";
+    QTest::newRow("another province") << "RIMINI" << "BO" << current << "";
+    QTest::newRow("state abroad") << "Francia" << "EE" << current << "100000215";
+    QTest::newRow("state without EE") << "FRANCIA" << "" << current << "";
+    QTest::newRow("unknown") << "ATLANTIDE" << "RN" << current << "";
+    QTest::newRow("no letters") << "123" << "RN" << current << "";
+}
+
+void TestPoliceCodes::findPlace()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, province);
+    QFETCH(int, purpose);
+    QFETCH(QString, code);
+    const std::optional<PolicePlace> found = m_codes->findPlace(name, province, static_cast<PlacePurpose>(purpose));
+    QCOMPARE(found ? found->code : QString(), code);
 }
 
 QTEST_GUILESS_MAIN(TestPoliceCodes)

@@ -111,7 +111,7 @@ int pixelsOf(double width)
 
 } // namespace
 
-XlsxSheet XlsxSheet::read(const QString &path)
+XlsxSheet XlsxSheet::read(const QString &path, int sheetNumber)
 {
     XlsxSheet sheet;
     ZipReader zip(path);
@@ -120,7 +120,7 @@ XlsxSheet XlsxSheet::read(const QString &path)
         return sheet;
     }
     const auto workbook = zip.read(QStringLiteral("xl/workbook.xml"));
-    const auto worksheet = zip.read(QStringLiteral("xl/worksheets/sheet1.xml"));
+    const auto worksheet = zip.read(QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheetNumber));
     const auto styles = zip.read(QStringLiteral("xl/styles.xml"));
     if (!workbook || !worksheet || !styles) {
         sheet.error = QStringLiteral("a workbook part is missing or damaged");

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// The first worksheet of an .xlsx file as a spreadsheet program would show
+// A worksheet of an .xlsx file as a spreadsheet program would show
 // it, read from the workbook's XML parts: enough to check what an export
 // wrote, cell by cell.
 struct XlsxSheet
@@ -27,7 +27,9 @@ struct XlsxSheet
     QString autoFilter;       // the autofilter's range, "A1:G3"
     QList<int> columnPixels;  // each column's width, in pixels
 
-    static XlsxSheet read(const QString &path);
+    // The first worksheet, or the `sheet`-th (from 1) of a workbook of
+    // several.
+    static XlsxSheet read(const QString &path, int sheet = 1);
 
     // The texts of one row.
     QStringList rowTexts(int row) const;

@@ -8,6 +8,8 @@
 #include "engine/guests/GuestArchive.h"
 #include "engine/guests/PoliceTableStore.h"
 #include "engine/properties/PropertyCodes.h"
+#include "engine/tax/TaxRuleFile.h"
+#include "PdfText.h"
 #include "widgets/contracts/TfrmContratti.h"
 #include "widgets/guests/TfrmArrivi.h"
 #include "widgets/guests/TfrmOspiti.h"
@@ -19,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -47,6 +50,11 @@ private slots:
     void missingDataListedAndNothingWritten();
     void arrivalsOfTodayAndYesterday();
     void tablesWindowFromTheGuestsWindow();
+    void exemptionReasonIsKeptWithTheGuest();
+    void taxOfTheStayFollowsTheGuests();
+    void noRuleNoTax_data();
+    void noRuleNoTax();
+    void taxNoteIsPreviewedAndSaved();
 
 private:
     // Writes the contracts, each a list of field/value pairs.
@@ -102,6 +110,24 @@ void pickPlace(QWidget *window, const char *name, const QString &typed)
     const QString first = combo->model()->index(0, 0).data().toString();
     combo->lineEdit()->setText(first);
     emit combo->activated(0);
+}
+
+// Rimini's tax: 1,50 a night in 2026, no more than 3 nights, under 14 and
+// residents exempt.
+void writeRiminiRule()
+{
+    QVERIFY(TaxRuleFile::save(platform().programFolder(),
+                              {TaxRule{QStringLiteral("408099014"), QStringLiteral("RIMINI"), QStringLiteral("RN"),
+                                       QDate(2026, 1, 1), QDate(2026, 12, 31), 150, 3, 14, true}}));
+}
+
+QStringList taxRow(const QWidget *window, int row)
+{
+    QStringList texts;
+    auto *grid = control<QTableWidget>(window, QStringLiteral("grdImposta"));
+    for (int column = 0; column < grid->columnCount(); ++column)
+        texts.append(grid->item(row, column) ? grid->item(row, column)->text() : QString());
+    return texts;
 }
 
 QStringList listTexts(const QWidget *window)
@@ -404,6 +430,106 @@ void TestGuestsWindow::arrivalsOfTodayAndYesterday()
     control<QPushButton>(&arrivals, QStringLiteral("btnScrivi"))->click();
     QVERIFY(m_platform->proposedSavePaths.isEmpty());
     QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("NERI ANNA - ")));
+}
+
+void TestGuestsWindow::exemptionReasonIsKeptWithTheGuest()
+{
+    writeContracts({kRossi});
+    {
+        const auto window = openOn(1);
+        auto *reason = control<QLineEdit>(window.get(), QStringLiteral("txtEsenzione"));
+        QCOMPARE(reason->maxLength(), 60);
+        QVERIFY(reason->text().isEmpty());
+        click(window.get(), "cmdNuovoOspite");
+        type(window.get(), "txtNome", QStringLiteral("ANNA"));
+        type(window.get(), "txtEsenzione", QStringLiteral("accompagnatore di paziente"));
+        QVERIFY(window->hasUnsavedChanges());
+        QCOMPARE(window->guests().at(1).taxExemption, QStringLiteral("accompagnatore di paziente"));
+        QVERIFY(window->guests().at(0).taxExemption.isEmpty());
+        click(window.get(), "cmdSalvaOspiti");
+    }
+    const auto again = openOn(1);
+    control<QListWidget>(again.get(), QStringLiteral("lstOspiti"))->setCurrentRow(1);
+    QCOMPARE(field(again.get(), "txtEsenzione"), QStringLiteral("accompagnatore di paziente"));
+    control<QListWidget>(again.get(), QStringLiteral("lstOspiti"))->setCurrentRow(0);
+    QCOMPARE(field(again.get(), "txtEsenzione"), QString());
+}
+
+void TestGuestsWindow::taxOfTheStayFollowsTheGuests()
+{
+    writeRiminiRule();
+    writeContracts({with(kRossi, "ProvImm", "RN")});
+    const auto window = openOn(1);
+    QCOMPARE(field(window.get(), "lblImpostaComune"), QStringLiteral("Comune di RIMINI (RN)."));
+    // Four nights, three of them taxed.
+    QCOMPARE(taxRow(window.get(), 0), (QStringList{"ROSSI MARIO", "3", "1 notte oltre il massimo di notti", "4,50"}));
+    QCOMPARE(field(window.get(), "lblImpostaTotale"), QStringLiteral("Totale imposta: € 4,50 (3 notti tassate, 1 esenti)."));
+    QVERIFY(control(window.get(), QStringLiteral("cmdRicevutaImposta"))->isEnabled());
+    // A child, and a companion exempt for a reason of their own, as typed.
+    click(window.get(), "cmdNuovoOspite");
+    type(window.get(), "txtNome", QStringLiteral("LUCA"));
+    type(window.get(), "txtDataNascita", QStringLiteral("01/01/2020"));
+    click(window.get(), "cmdNuovoOspite");
+    type(window.get(), "txtNome", QStringLiteral("ANNA"));
+    type(window.get(), "txtDataNascita", QStringLiteral("01/01/1950"));
+    type(window.get(), "txtEsenzione", QStringLiteral("accompagnatore di paziente"));
+    QCOMPARE(taxRow(window.get(), 1), (QStringList{"ROSSI LUCA", "0", "4 notti per età", "0,00"}));
+    QCOMPARE(taxRow(window.get(), 2),
+             (QStringList{"ROSSI ANNA", "0", "4 notti per accompagnatore di paziente", "0,00"}));
+    QCOMPARE(field(window.get(), "lblImpostaTotale"), QStringLiteral("Totale imposta: € 4,50 (3 notti tassate, 9 esenti)."));
+    // The companion's reason taken away: she pays like the tenant.
+    auto *reason = control<QLineEdit>(window.get(), QStringLiteral("txtEsenzione"));
+    reason->setFocus();
+    reason->selectAll();
+    KeyInput::pressKey(reason, Qt::Key_Delete);
+    QCOMPARE(field(window.get(), "lblImpostaTotale"), QStringLiteral("Totale imposta: € 9,00 (6 notti tassate, 6 esenti)."));
+}
+
+void TestGuestsWindow::noRuleNoTax_data()
+{
+    QTest::addColumn<bool>("rules");
+    QTest::addColumn<QByteArray>("province");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("no rule for the comune") << false << QByteArray("RN") << "Nessuna regola dell'imposta di soggiorno per RIMINI (RN)";
+    QTest::newRow("comune not in the tables") << true << QByteArray("XX") << "non si trova nelle tabelle dei comuni";
+}
+
+void TestGuestsWindow::noRuleNoTax()
+{
+    QFETCH(bool, rules);
+    QFETCH(QByteArray, province);
+    QFETCH(QString, says);
+    if (rules)
+        writeRiminiRule();
+    writeContracts({with(kRossi, "ProvImm", province)});
+    const auto window = openOn(1);
+    QVERIFY2(field(window.get(), "lblImpostaComune").contains(says), qPrintable(field(window.get(), "lblImpostaComune")));
+    QVERIFY(!control(window.get(), QStringLiteral("cmdRicevutaImposta"))->isEnabled());
+}
+
+void TestGuestsWindow::taxNoteIsPreviewedAndSaved()
+{
+    SKIP_WITHOUT_PDF_READER();
+    writeRiminiRule();
+    writeContracts({with(with(with(kRossi, "ProvImm", "RN"), "Locatore", "BIANCHI LUCIA"), "CodFiscLoc",
+                         "BNCLCU70A41H294K")});
+    const auto window = openOn(1);
+    const QString pdf = m_platform->filePath("nota.pdf");
+    m_platform->saveChoices = {pdf};
+    QString opened;
+    CardTestTools::onNextModal([&](QWidget *modal) {
+        opened = modal->objectName();
+        control<QToolButton>(modal, QStringLiteral("cmdSalvaPdf"))->click();
+    });
+    click(window.get(), "cmdRicevutaImposta");
+    QCOMPARE(opened, QStringLiteral("frmAnteprimaStampa"));
+    QCOMPARE(m_platform->proposedSavePaths.size(), 1);
+    QVERIFY(m_platform->proposedSavePaths.first().endsWith(QStringLiteral(".pdf")));
+    const std::optional<PdfText> text = PdfText::read(pdf);
+    QVERIFY(text);
+    for (const char *phrase : {"RICEVUTA DELL'IMPOSTA DI SOGGIORNO", "Comune di RIMINI (RN).", "Gestore: BIANCHI",
+                               "Via Roma 1 - RIMINI (RN).", "dal 09/12/2026 al 13/12/2026", "ROSSI MARIO", "4,50"})
+        QVERIFY2(!text->find(QString::fromUtf8(phrase)).isEmpty(), phrase);
 }
 
 void TestGuestsWindow::tablesWindowFromTheGuestsWindow()

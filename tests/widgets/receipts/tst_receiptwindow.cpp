@@ -26,17 +26,21 @@ const QString kAccessDenied = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
+const QString kStampReminder =
+    QStringLiteral("Importo superiore a € 77,47: applicare la marca da bollo da € 2,00 sull'originale.");
+
 // A stored receipt, written byte by byte as the archive holds it.
-QByteArray receiptBytes(const QString &number, const QString &payer = QStringLiteral("ROSSI"))
+QByteArray receiptBytes(const QString &number, const QString &payer = QStringLiteral("ROSSI"),
+                        const QString &euros = QStringLiteral("100"), const QString &cents = QStringLiteral("00"))
 {
     Record record(RecordLayouts::ricevuta());
     record.setValue(QStringLiteral("NumRic"), number);
     record.setValue(QStringLiteral("Data"), QStringLiteral("01/02/2026"));
-    record.setValue(QStringLiteral("Importo"), QStringLiteral("100"));
-    record.setValue(QStringLiteral("Cents"), QStringLiteral("00"));
+    record.setValue(QStringLiteral("Importo"), euros);
+    record.setValue(QStringLiteral("Cents"), cents);
     record.setValue(QStringLiteral("ImpLettere"), QStringLiteral("CENTO"));
-    record.setValue(QStringLiteral("CentLettere"), QStringLiteral("00"));
-    record.setValue(QStringLiteral("Intero"), QStringLiteral("100,00"));
+    record.setValue(QStringLiteral("CentLettere"), cents);
+    record.setValue(QStringLiteral("Intero"), euros + QLatin1Char(',') + cents);
     record.setValue(QStringLiteral("Ricevente01"), QStringLiteral("STORED PAYEE"));
     record.setValue(QStringLiteral("Pagatore01"), payer);
     record.setValue(QStringLiteral("Causale01"), QStringLiteral("Affitto"));
@@ -77,6 +81,10 @@ private slots:
     void toolbarHints();
     void numberingWindowSetsTheNextNumber();
     void logoButtonOpensTheLogoWindow();
+    void stampReminderFollowsTheTypedAmount_data();
+    void stampReminderFollowsTheTypedAmount();
+    void stampReminderForTheReceiptShown();
+    void stampReminderTakesTheSettings();
 
 private:
     QString archive(const QString &year = QStringLiteral("2026")) const
@@ -91,6 +99,9 @@ private:
     void set(const char *field, const QString &value) { m_window->setFieldText(QLatin1String(field), value); }
     QWidget *focused() const { return QApplication::focusWidget(); }
     QWidget *field(const char *name) const { return control(m_window, QLatin1String(name)); }
+    // Types the euros, then replaces the cents box's "00" with `cents`,
+    // staying in the cents box.
+    void typeAmount(const QString &euros, const QString &cents);
 
     FakePlatform *m_platform = nullptr;
     TfrmRicevuta *m_window = nullptr;
@@ -135,6 +146,19 @@ void TestReceiptWindow::openOn(const QString &path)
     m_window->setArchiveFile(path);
     QVERIFY(CardTestTools::showAndActivate(m_window));
     m_platform->messages.clear();
+}
+
+void TestReceiptWindow::typeAmount(const QString &euros, const QString &cents)
+{
+    KeyInput::typeText(field("txtImporto"), euros);
+    QWidget *centsBox = field("txtCents");
+    centsBox->setFocus();
+    // The digit filter lets no End through: the arrows get to the end.
+    KeyInput::pressKey(centsBox, Qt::Key_Right);
+    KeyInput::pressKey(centsBox, Qt::Key_Right);
+    KeyInput::pressKey(centsBox, Qt::Key_Backspace);
+    KeyInput::pressKey(centsBox, Qt::Key_Backspace);
+    KeyInput::typeText(centsBox, cents);
 }
 
 void TestReceiptWindow::fieldsFollowTheRecord()
@@ -373,15 +397,7 @@ void TestReceiptWindow::saveStoresTheNormalisedAmount()
     set("NumRic", QStringLiteral("1"));
     set("Pagatore01", QStringLiteral("BIANCHI"));
     set("Causale01", QStringLiteral("Affitto"));
-    KeyInput::typeText(field("txtImporto"), importo);
-    QWidget *centsBox = field("txtCents");
-    centsBox->setFocus();
-    // The digit filter lets no End through: the arrows get to the end.
-    KeyInput::pressKey(centsBox, Qt::Key_Right);
-    KeyInput::pressKey(centsBox, Qt::Key_Right);
-    KeyInput::pressKey(centsBox, Qt::Key_Backspace);
-    KeyInput::pressKey(centsBox, Qt::Key_Backspace);
-    KeyInput::typeText(centsBox, cents);
+    typeAmount(importo, cents);
     // The toolbar takes no focus: the box is not left before saving.
     click("cmdSalva");
 
@@ -748,6 +764,81 @@ void TestReceiptWindow::logoButtonOpensTheLogoWindow()
     logo->click();
     QCOMPARE(opened, QStringLiteral("frmLogo"));
     QVERIFY(QFile::exists(m_platform->filePath("Logo.bmp")));
+}
+
+void TestReceiptWindow::stampReminderFollowsTheTypedAmount_data()
+{
+    QTest::addColumn<QString>("euros");
+    QTest::addColumn<QString>("cents");
+    QTest::addColumn<bool>("reminded");
+    QTest::newRow("77,47: the threshold") << "77" << "47" << false;
+    QTest::newRow("77,48: a cent more") << "77" << "48" << true;
+    QTest::newRow("77,5 typed: 77,50") << "77" << "5" << true;
+    QTest::newRow("77, no cents") << "77" << "" << false;
+    QTest::newRow("1200,00") << "1200" << "00" << true;
+}
+
+void TestReceiptWindow::stampReminderFollowsTheTypedAmount()
+{
+    QFETCH(QString, euros);
+    QFETCH(QString, cents);
+    QFETCH(bool, reminded);
+    openOn(archive());
+    typeAmount(euros, cents);
+    QCOMPARE(m_window->statusText() == kStampReminder, reminded);
+    // Typed away below the threshold, the reminder goes.
+    QWidget *eurosBox = field("txtImporto");
+    eurosBox->setFocus();
+    for (int i = 0; i < 6; ++i)
+        KeyInput::pressKey(eurosBox, Qt::Key_Backspace);
+    KeyInput::typeText(eurosBox, QStringLiteral("5"));
+    QVERIFY(m_window->statusText() != kStampReminder);
+    // A status line, never a message box.
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestReceiptWindow::stampReminderForTheReceiptShown()
+{
+    QFile file(archive());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(receiptBytes(QStringLiteral("1"), QStringLiteral("ROSSI"), QStringLiteral("100"), QStringLiteral("00")));
+    file.write(receiptBytes(QStringLiteral("2"), QStringLiteral("VERDI"), QStringLiteral("77"), QStringLiteral("47")));
+    file.close();
+    openOn(archive());
+    QCOMPARE(m_window->statusText(), QStringLiteral("Pronto per archiviare una nuova ricevuta..."));
+    click("cmdPrimo");
+    QCOMPARE(m_window->statusText(), kStampReminder);
+    // A hint takes the line while the mouse is on its button; the reminder
+    // comes back when it leaves.
+    CardTestTools::moveMouseOver(control<QToolButton>(m_window, QStringLiteral("cmdTrova")));
+    QCOMPARE(m_window->statusText(), QStringLiteral("Trova una ricevuta in archivio."));
+    CardTestTools::moveMouseOver(control(m_window, QStringLiteral("shpControlli")), QPoint(1, 1));
+    QCOMPARE(m_window->statusText(), kStampReminder);
+    click("cmdAvanti");
+    QCOMPARE(m_window->statusText(), QString());
+    click("cmdIndietro");
+    QCOMPARE(m_window->statusText(), kStampReminder);
+    click("cmdNuovo");
+    QCOMPARE(m_window->statusText(), QString());
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestReceiptWindow::stampReminderTakesTheSettings()
+{
+    IniFile settings(TfrmRicevuta::settingsPath());
+    QVERIFY(settings.writeString(QStringLiteral("Marca da bollo"), QStringLiteral("Soglia"), QStringLiteral("100,00")));
+    QVERIFY(settings.writeString(QStringLiteral("Marca da bollo"), QStringLiteral("Importo"), QStringLiteral("16")));
+    QFile file(archive());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(receiptBytes(QStringLiteral("1"), QStringLiteral("ROSSI"), QStringLiteral("100"), QStringLiteral("00")));
+    file.write(receiptBytes(QStringLiteral("2"), QStringLiteral("VERDI"), QStringLiteral("100"), QStringLiteral("01")));
+    file.close();
+    openOn(archive());
+    click("cmdPrimo");
+    QVERIFY(!m_window->statusText().contains(QStringLiteral("marca da bollo")));
+    click("cmdAvanti");
+    QCOMPARE(m_window->statusText(), QStringLiteral("Importo superiore a € 100,00: applicare la marca da bollo da "
+                                                    "€ 16,00 sull'originale."));
 }
 
 QTEST_MAIN(TestReceiptWindow)

@@ -1,0 +1,153 @@
+#include "engine/tax/TaxRuleFile.h"
+
+#include "engine/archive/RecordLayout.h"
+#include "engine/diagnostics/Logging.h"
+#include "engine/text/DateText.h"
+#include "engine/text/EuroAmount.h"
+#include "engine/text/TextRules.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+enum Field { Code, Name, Province, From, To, Rate, MaxNights, Age, Residents };
+
+QString optionalNumber(int value)
+{
+    return value > 0 ? QString::number(value) : QString();
+}
+
+// An empty field is 0; anything but digits is not a number.
+std::optional<int> numberOf(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    if (!TextRules::isDigitsOnly(text))
+        return std::nullopt;
+    return text.toInt();
+}
+
+} // namespace
+
+namespace TaxRuleFile {
+
+QString fileName()
+{
+    return QStringLiteral("Imposta_Soggiorno.dat");
+}
+
+const RecordLayout &layout()
+{
+    static const RecordLayout rules(fileName(), {
+        {"CodiceComune", 9},
+        {"Comune", 50},
+        {"Provincia", 2},
+        {"ValidaDal", 10},
+        {"ValidaAl", 10},
+        {"Tariffa", 11},
+        {"NottiMax", 3},
+        {"EtaEsenzione", 3},
+        {"EsentiResidenti", 1},
+    });
+    return rules;
+}
+
+QByteArray encode(const TaxRule &rule)
+{
+    QStringList texts(layout().fieldCount());
+    texts[Code] = rule.comuneCode;
+    texts[Name] = rule.comuneName;
+    texts[Province] = rule.province;
+    texts[From] = DateText::format(rule.validFrom);
+    texts[To] = rule.validTo.isValid() ? DateText::format(rule.validTo) : QString();
+    texts[Rate] = EuroAmount::format(rule.rateCents);
+    texts[MaxNights] = optionalNumber(rule.maxNights);
+    texts[Age] = optionalNumber(rule.exemptUnderAge);
+    texts[Residents] = rule.residentsExempt ? QStringLiteral("S") : QStringLiteral("N");
+    return layout().encode(texts);
+}
+
+std::optional<TaxRule> decode(const QByteArray &record)
+{
+    const QStringList texts = layout().decode(record);
+    TaxRule rule;
+    rule.comuneCode = texts.at(Code);
+    rule.comuneName = texts.at(Name);
+    rule.province = texts.at(Province);
+    const std::optional<QDate> from = DateText::parse(texts.at(From));
+    const std::optional<QDate> to = DateText::parse(texts.at(To));
+    const std::optional<qint64> rate = EuroAmount::parseCents(texts.at(Rate));
+    const std::optional<int> maxNights = numberOf(texts.at(MaxNights));
+    const std::optional<int> age = numberOf(texts.at(Age));
+    if (rule.comuneCode.isEmpty() || !from || (!texts.at(To).isEmpty() && !to) || !rate || *rate < 0
+        || !maxNights || !age)
+        return std::nullopt;
+    rule.validFrom = *from;
+    rule.validTo = to.value_or(QDate());
+    rule.rateCents = *rate;
+    rule.maxNights = *maxNights;
+    rule.exemptUnderAge = *age;
+    rule.residentsExempt = TextRules::equalsIgnoringAsciiCase(texts.at(Residents), QStringLiteral("S"));
+    return rule;
+}
+
+Loaded load(const QString &programFolder)
+{
+    Loaded result;
+    QFile file(QDir(programFolder).filePath(fileName()));
+    if (!file.exists())
+        return result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcFiles) << "cannot read the tourist tax rules" << file.fileName() << ":" << file.errorString();
+        result.readable = false;
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        qCWarning(lcFiles) << "cannot read the tourist tax rules" << file.fileName() << ":" << file.errorString();
+        result.readable = false;
+        return result;
+    }
+    const int size = layout().recordSize();
+    // A trailing fragment shorter than a record is never read.
+    for (qsizetype at = 0; at + size <= bytes.size(); at += size) {
+        if (const std::optional<TaxRule> rule = decode(bytes.mid(at, size)))
+            result.rules.append(*rule);
+        else
+            ++result.passedOver;
+    }
+    if (result.passedOver > 0)
+        qCWarning(lcFiles) << result.passedOver << "records of" << file.fileName() << "do not read as rules";
+    return result;
+}
+
+bool save(const QString &programFolder, const QList<TaxRule> &rules)
+{
+    QByteArray bytes;
+    bytes.reserve(rules.size() * layout().recordSize());
+    for (const TaxRule &rule : rules)
+        bytes += encode(rule);
+    QSaveFile file(QDir(programFolder).filePath(fileName()));
+    // Unbuffered, so that a short write (a full disk) shows in write()'s
+    // count: through the buffer it would happen inside commit(), which
+    // would then put the cut file in place and succeed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qCWarning(lcFiles) << "cannot write the tourist tax rules" << file.fileName() << ":" << file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        qCWarning(lcFiles) << "cannot write the tourist tax rules" << file.fileName() << ":" << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        qCWarning(lcFiles) << "cannot put the tourist tax rules in place" << file.fileName() << ":"
+                           << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace TaxRuleFile
