@@ -1,7 +1,7 @@
 #include "BenchArchives.h"
 
 #include "engine/archive/RecordLayout.h"
-#include "engine/lists/ArchiveScanner.h"
+#include "engine/archive/ArchiveScanner.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -10,7 +10,7 @@
 //   bench_search [folder]   (default: a temporary folder, removed after)
 #include "BenchArchives.h"
 #include "engine/archive/RecordLayouts.h"
-#include "engine/lists/ArchiveScanner.h"
+#include "engine/archive/ArchiveScanner.h"
 #include "engine/lists/NonExpiredFilter.h"
 #include "engine/lists/SummaryLineBuilder.h"
 #include "engine/lists/SummaryLineModel.h"

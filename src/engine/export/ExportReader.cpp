@@ -1,20 +1,16 @@
 #include "engine/export/ExportReader.h"
 
-#include "engine/archive/ArchiveFile.h"
+#include "engine/archive/ArchiveScanner.h"
 #include "engine/archive/RecordLayout.h"
 #include "engine/archive/ShortStringField.h"
 #include "engine/export/ExportRows.h"
 #include "engine/export/ExportTables.h"
 
-#include <QFile>
+#include <QFileInfo>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
-
-// Records read at once: large sequential reads instead of one per record.
-constexpr qint64 BlockBytes = 4 << 20;
 
 struct FieldSlice
 {
@@ -37,42 +33,23 @@ bool read(const QString &path, const ExportDefinition &definition, ExportRows &r
         slices.push_back({layout.offset(index), layout.capacity(index)});
     }
 
-    // The archive's own open rule and lock; the bytes themselves are read in
-    // large blocks through a second handle.
-    ArchiveFile archive(path, layout.recordSize());
-    if (!archive.open())
-        return false;
-    const qint64 total = archive.count();
-    if (total < 0)
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-
-    rows.reserveRows(rows.rowCount() + total);
-    const qint64 recordSize = layout.recordSize();
-    const qint64 perBlock = std::max<qint64>(1, BlockBytes / recordSize);
-    QByteArray block;
+    const qint64 expected = QFileInfo(path).size() / layout.recordSize();
+    rows.reserveRows(rows.rowCount() + expected);
     if (progress)
-        progress(0, total);
-    for (qint64 done = 0; done < total;) {
-        const qint64 records = std::min(perBlock, total - done);
-        block.resize(records * recordSize);
-        const qint64 got = file.read(block.data(), block.size());
-        // Whatever whole records came before a failed read still count.
-        const qint64 whole = std::max<qint64>(got, 0) / recordSize;
-        for (qint64 r = 0; r < whole; ++r) {
-            const char *record = block.constData() + r * recordSize;
+        progress(0, expected);
+    const ArchiveScanner archive(path, layout.recordSize());
+    const ArchiveScanner::Outcome outcome = archive.scan(
+        [&](qint64, const char *record) {
             for (const FieldSlice &slice : slices)
                 rows.appendCell(ShortStringField::trimmedBytes(record + slice.offset, slice.capacity));
-        }
-        if (whole != records)
-            return false;
-        done += records;
-        if (progress)
-            progress(done, total);
-    }
-    return true;
+            return ArchiveScanner::Step::Continue;
+        },
+        [&](qint64 done, qint64 total) {
+            if (progress)
+                progress(done, total);
+            return true;
+        });
+    return outcome == ArchiveScanner::Outcome::Completed;
 }
 
 } // namespace ExportReader

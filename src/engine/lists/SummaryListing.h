@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/lists/ArchiveScanner.h"
+#include "engine/archive/ArchiveScanner.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #include "SearchFixture.h"
 #include "engine/archive/RecordLayouts.h"
-#include "engine/lists/ArchiveScanner.h"
+#include "engine/archive/ArchiveScanner.h"
 #include "engine/lists/NonExpiredFilter.h"
 #include "engine/lists/SummaryLineBuilder.h"
 #include "engine/lists/SummaryLines.h"

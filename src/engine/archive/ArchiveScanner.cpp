@@ -1,4 +1,4 @@
-#include "engine/lists/ArchiveScanner.h"
+#include "engine/archive/ArchiveScanner.h"
 
 #include "engine/archive/ArchiveFile.h"
 
