@@ -35,6 +35,13 @@ void TestSummaryOrder::order_data()
     QTest::newRow("any plain letter before an accented one") << "nicolz" << "NICOLÒ" << -1;
     QTest::newRow("euro after every Latin-1 letter") << "ÿ" << "€" << -1;
     QTest::newRow("the whole line counts") << "ROSSI  Tel. 1" << "ROSSI  Tel. 2" << -1;
+    // Long equal beginnings are skipped a few characters at a time: the
+    // first difference counts wherever it falls.
+    QTest::newRow("case differs after a long equal run") << "ROSSI MARIO PERUGIA via" << "ROSSI MARIO PERUGIA VIB" << -1;
+    QTest::newRow("only case differs after a long run") << "ROSSI MARIO PERUGIA via" << "ROSSI MARIO PERUGIA VIA" << 0;
+    QTest::newRow("last of eight characters") << "ROSSI MA" << "ROSSI MB" << -1;
+    QTest::newRow("last of nine characters") << "ROSSI MAR" << "ROSSI MAS" << -1;
+    QTest::newRow("a longer line after eight equal ones") << "ROSSI MA" << "ROSSI MAR" << -1;
 }
 
 void TestSummaryOrder::order()
