@@ -126,15 +126,15 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     connect(restore, &ClickableLabel::clicked, this, [] { BackupActions::restoreBackup(); });
     ClickableLabel *guide = icon("imgGuida", Picture::Guide, 40, QRect(kContentWidth - 58, 10, 48, 48));
     connect(guide, &ClickableLabel::clicked, this, [this] { showGuide(this, GuideTopic::General); });
-    // Beside the information icon, the two windows of the tourist tax and
-    // of the reports, which belong to no single module.
-    ClickableLabel *tax = icon("imgImposta", Picture::TouristTax, 40, QRect(66, 10, 48, 48));
+    // Beside the guide icon, on the other side of the title, the two windows
+    // of the tourist tax and of the reports, which belong to no single module.
+    ClickableLabel *tax = icon("imgImposta", Picture::TouristTax, 40, QRect(kContentWidth - 170, 10, 48, 48));
     tax->setToolTip(QStringLiteral("Imposta di soggiorno: le regole dei comuni (tariffe, periodi, esenzioni)."));
     connect(tax, &ClickableLabel::clicked, this, [this] {
         TfrmImpostaSoggiorno window(this);
         window.exec();
     });
-    ClickableLabel *reports = icon("imgRapporti", Picture::Reports, 40, QRect(122, 10, 48, 48));
+    ClickableLabel *reports = icon("imgRapporti", Picture::Reports, 40, QRect(kContentWidth - 114, 10, 48, 48));
     reports->setToolTip(QStringLiteral("Rapporti: dichiarazione dell'imposta di soggiorno, riepilogo annuale per "
                                        "immobile, movimento mensile dei clienti."));
     connect(reports, &ClickableLabel::clicked, this, [this] {

@@ -41,6 +41,7 @@ private slots:
     void linksTurnOrangeWhilePressed();
     void homeIconsOpenTheirWindows_data();
     void homeIconsOpenTheirWindows();
+    void homeIconsCanEachBeClicked();
     void splashIsCentredOnTheHomeWindow();
 
 private:
@@ -176,6 +177,29 @@ void TestInfoWindows::linksTurnOrangeWhilePressed()
     QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(-5, -5));
     QCOMPARE(link->colour(), QColor(0, 0, 128));
     QVERIFY(m_platform->shellCommands.isEmpty());
+}
+
+void TestInfoWindows::homeIconsCanEachBeClicked()
+{
+    // Every picture of the home window stands clear of the others, so that
+    // the mouse reaches each one where it is drawn.
+    TfrmAvvio home;
+    QVERIFY(CardTestTools::showAndActivate(&home));
+    const QWidget *content = control(&home, QStringLiteral("panContainer"));
+    QList<const QWidget *> pictures;
+    for (const QWidget *child : content->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName().startsWith(QLatin1String("img")) || child->objectName().startsWith(QLatin1String("ico")))
+            pictures.append(child);
+    }
+    QVERIFY(pictures.size() >= 9);
+    for (const QWidget *picture : pictures) {
+        const QPoint centre = picture->geometry().center();
+        QVERIFY2(content->childAt(centre) == picture, qPrintable(picture->objectName()));
+        for (const QWidget *other : pictures) {
+            QVERIFY2(other == picture || !other->geometry().intersects(picture->geometry()),
+                     qPrintable(picture->objectName() + QLatin1String(" / ") + other->objectName()));
+        }
+    }
 }
 
 void TestInfoWindows::homeIconsOpenTheirWindows_data()
