@@ -21,10 +21,6 @@ namespace {
 
 int lockTimeout = 5000;
 
-// Small enough that its pages cost nothing to touch, large enough that a
-// hundred thousand records take a few hundred reads.
-constexpr qint64 kScanBlockBytes = qint64(256) << 10;
-
 bool writeFully(int fd, const char *data, qint64 length, off_t offset)
 {
     while (length > 0) {
@@ -190,15 +186,17 @@ bool ArchiveFile::scan(const std::function<bool(qint64, const QByteArray &)> &vi
         record.resize(m_recordSize);
         std::memcpy(record.data(), bytes, static_cast<size_t>(m_recordSize));
         return visitor(k, record);
-    });
+    }) != ScanOutcome::Failed;
 }
 
-bool ArchiveFile::scanBytes(const std::function<bool(qint64, const char *)> &visitor) const
+ArchiveFile::ScanOutcome ArchiveFile::scanBytes(const std::function<bool(qint64, const char *)> &visitor,
+                                                const ScanProgress &progress, qint64 blockBytes) const
 {
     const qint64 records = count();
     if (records < 0)
-        return false;
-    const qint64 blockRecords = std::max<qint64>(1, kScanBlockBytes / m_recordSize);
+        return ScanOutcome::Failed;
+    ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    const qint64 blockRecords = std::max<qint64>(1, blockBytes / m_recordSize);
     std::vector<char> block(static_cast<size_t>(std::min(blockRecords, records) * m_recordSize));
     for (qint64 first = 0; first < records;) {
         const qint64 inBlock = std::min(blockRecords, records - first);
@@ -206,15 +204,18 @@ bool ArchiveFile::scanBytes(const std::function<bool(qint64, const char *)> &vis
             const QString reason = Logging::systemError();
             qCWarning(lcArchive) << "cannot read records" << first + 1 << "to" << first + inBlock << "of" << m_path
                                  << ":" << reason;
-            return false;
+            return ScanOutcome::Failed;
         }
         for (qint64 i = 0; i < inBlock; ++i) {
             if (!visitor(first + i + 1, block.data() + i * m_recordSize))
-                return true;
+                return ScanOutcome::Stopped;
         }
         first += inBlock;
+        // A cancel after the last block comes too late to save anything.
+        if (progress && !progress(first, records))
+            return first == records ? ScanOutcome::Completed : ScanOutcome::Cancelled;
     }
-    return true;
+    return ScanOutcome::Completed;
 }
 
 bool ArchiveFile::growTo(qint64 records)

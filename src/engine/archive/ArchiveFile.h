@@ -37,10 +37,24 @@ public:
     // Reads every record from the first to the last; the visitor returns
     // false to stop early.
     bool scan(const std::function<bool(qint64 k, const QByteArray &record)> &visitor) const;
-    // The same in blocks of many records, one system call a block: the
-    // visitor sees record k's bytes, valid for the call only. For the checks
-    // that read a whole archive while a save waits on its lock.
-    bool scanBytes(const std::function<bool(qint64 k, const char *record)> &visitor) const;
+
+    enum class ScanOutcome {
+        Completed,  // every record visited
+        Stopped,    // the visitor asked to stop
+        Cancelled,  // the progress callback asked to stop
+        Failed,     // the archive could not be read
+    };
+    // After each block: records read so far and in all; false cancels.
+    using ScanProgress = std::function<bool(qint64 done, qint64 total)>;
+    // Small enough that a block just read is still in the processor's cache
+    // when its records are visited, large enough that a hundred thousand
+    // records take a few hundred reads.
+    static constexpr qint64 kScanBlockBytes = qint64(256) << 10;
+    // The same in blocks of `blockBytes` (rounded down to whole records, at
+    // least one), one system call a block: the visitor sees record k's
+    // bytes, valid for the call only.
+    ScanOutcome scanBytes(const std::function<bool(qint64 k, const char *record)> &visitor,
+                          const ScanProgress &progress = {}, qint64 blockBytes = kScanBlockBytes) const;
     // Appends empty records (every byte zero, so every field empty) until
     // the file holds `records`, dropping a trailing fragment first. For the
     // files kept beside an archive, one record per archive record.

@@ -148,7 +148,7 @@ std::optional<Codes> findForProperty(const QString &programFolder, const QString
             if (property.matches(bytes))
                 cards.push_back({k, {text(bytes, "CodFiscLoc"), text(bytes, "Locatore")}});
             return true;
-        });
+        }) != ArchiveFile::ScanOutcome::Failed;
         if (!read)
             return std::nullopt;
     }

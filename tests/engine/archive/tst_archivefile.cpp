@@ -215,12 +215,13 @@ void TestArchiveFile::scanBytesCrossesBlocksInOrder()
     QVERIFY(file.open());
     qint64 visited = 0;
     bool inOrder = true;
-    QVERIFY(file.scanBytes([&](qint64 k, const char *record) {
+    const ArchiveFile::ScanOutcome outcome = file.scanBytes([&](qint64 k, const char *record) {
         ++visited;
         const QByteArray expected = QByteArray::number(k).leftJustified(kSize, '.');
         inOrder = inOrder && k == visited && QByteArray(record, kSize) == expected;
         return k != stopAt;
-    }));
+    });
+    QCOMPARE(outcome, stopAt ? ArchiveFile::ScanOutcome::Stopped : ArchiveFile::ScanOutcome::Completed);
     QVERIFY(inOrder);
     QCOMPARE(visited, stopAt ? stopAt : records);
 }
