@@ -7,11 +7,7 @@
 
 #include <utility>
 
-namespace {
-
-// The number in a position label; 0 for an empty label, -1 for a label that
-// is not a number.
-qint64 positionNumber(const QString &label)
+qint64 CardOperations::positionNumber(const QString &label)
 {
     const QString text = TextRules::trimmed(label);
     if (text.isEmpty())
@@ -22,8 +18,6 @@ qint64 positionNumber(const QString &label)
     const qint64 number = text.toLongLong(&ok);
     return ok ? number : -1;
 }
-
-} // namespace
 
 CardOperations::CardOperations(CardView &view, const RecordLayout &layout, CardMessages messages)
     : m_view(view)

@@ -55,6 +55,10 @@ class CardOperations
 public:
     CardOperations(CardView &view, const RecordLayout &layout, CardMessages messages);
 
+    // The number in a position label; 0 for an empty label, -1 for a label
+    // that is not a number.
+    static qint64 positionNumber(const QString &label);
+
     // The full path of the archive file the operations work on.
     void setArchivePath(const QString &path) { m_archivePath = path; }
 

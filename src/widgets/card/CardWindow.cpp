@@ -7,6 +7,7 @@
 #include "engine/text/TextRules.h"
 #include "engine/platform/Platform.h"
 
+#include <algorithm>
 #include <QComboBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -436,6 +437,18 @@ void CardWindow::provideAction(const QString &buttonName, std::function<void()> 
     updateStoredCardButtons();
 }
 
+void CardWindow::addStoredCardButton(QToolButton *button, std::function<void()> action)
+{
+    connectProvidedAction(button);
+    m_storedCardButtons.push_back(button);
+    provideAction(button->objectName(), std::move(action));
+}
+
+qint64 CardWindow::storedPosition() const
+{
+    return std::max<qint64>(0, CardOperations::positionNumber(position()));
+}
+
 void CardWindow::setHint(QWidget *control, const QString &hint)
 {
     m_hints->setHint(control, hint);
@@ -443,11 +456,6 @@ void CardWindow::setHint(QWidget *control, const QString &hint)
 
 void CardWindow::setRestingStatus(const QString &text)
 {
-    if (!text.isEmpty())
-        m_status->setText(text);
-    else if (!m_restingStatus.isEmpty() && m_status->text() == m_restingStatus)
-        m_status->clear();
-    m_restingStatus = text;
     m_hints->setRestingText(text);
 }
 
@@ -525,7 +533,7 @@ void CardWindow::setPosition(const QString &position)
 
 void CardWindow::updateStoredCardButtons()
 {
-    const bool stored = !TextRules::trimmed(m_position->text()).isEmpty();
+    const bool stored = storedPosition() > 0;
     for (QToolButton *button : m_storedCardButtons)
         button->setEnabled(stored && m_actions.contains(button->objectName()));
 }

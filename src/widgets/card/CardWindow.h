@@ -43,6 +43,8 @@ public:
     // own does in this window. Such a button stays disabled until its
     // action is provided, so that no button ever does nothing.
     void provideAction(const QString &buttonName, std::function<void()> action);
+    // The number of the record the card shows; 0 for a card not stored.
+    qint64 storedPosition() const;
 
 protected:
     // CardView
@@ -76,6 +78,9 @@ protected:
     // The New button: by default the card operations' New.
     virtual void newCard();
     CardOperations &operations() { return m_operations; }
+    // A button of the window's own that does `action` for a stored card and
+    // is disabled while the card is not stored.
+    void addStoredCardButton(QToolButton *button, std::function<void()> action);
     // Shows `hint` in the status line while the mouse is over `control`.
     void setHint(QWidget *control, const QString &hint);
     // What the status line says while no hint is shown, instead of
@@ -110,7 +115,6 @@ private:
     QWidget *m_container = nullptr;
     QWidget *m_panel = nullptr;
     QLabel *m_status = nullptr;
-    QString m_restingStatus;
     QLabel *m_position = nullptr;
     std::vector<QWidget *> m_sections;
     std::vector<QWidget *> m_chain;                 // edit fields, record order

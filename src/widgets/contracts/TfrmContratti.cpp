@@ -54,7 +54,7 @@ TfrmContratti::TfrmContratti(QWidget *parent)
     provideAction(QStringLiteral("impConduttore"), [this] { openTenantImport(this, QStringLiteral("contratti")); });
     provideAction(QStringLiteral("cmdNumerazione"), [this] { openNonExpiredContracts(this); });
     provideAction(QStringLiteral("cmdGuida"), [this] { showGuide(this, GuideTopic::Contracts); });
-    provideAction(QStringLiteral("cmdOspiti"), [this] { openGuests(this); });
+    provideAction(QStringLiteral("cmdOspiti"), [this] { openGuests(this, cardRecord(), storedPosition()); });
 }
 
 QString TfrmContratti::settingsPath() const

@@ -1,7 +1,10 @@
 #pragma once
 
-class CardWindow;
+#include <QtGlobal>
 
-// Opens the guests window for the contract the contract window shows (it
-// must be stored).
-void openGuests(CardWindow *contracts);
+class QWidget;
+class Record;
+
+// Opens the guests window for `contract`, stored as record `position` of the
+// contract archive, as the contract window shows it.
+void openGuests(QWidget *parent, const Record &contract, qint64 position);

@@ -1,6 +1,5 @@
 #include "widgets/landlords/TfrmLocatori.h"
 
-#include "engine/text/TextRules.h"
 #include "widgets/app/GuideLauncher.h"
 #include "widgets/export/ExportLauncher.h"
 #include "widgets/landlords/AttachmentLauncher.h"
@@ -28,35 +27,19 @@ void TfrmLocatori::buildCodesButton()
     // Under the house of the property section, left of its second row,
     // where no field lies.
     auto *property = findChild<QWidget *>(QStringLiteral("bkgLocatoreCalce"));
-    m_codesButton = new QToolButton(property);
-    m_codesButton->setObjectName(QStringLiteral("btnCodiciImmobile"));
-    m_codesButton->setFocusPolicy(Qt::NoFocus);
-    m_codesButton->setCursor(Qt::PointingHandCursor);
-    m_codesButton->setAutoRaise(true);
-    m_codesButton->setIcon(Pictures::icon(Picture::PropertyCodes));
-    m_codesButton->setIconSize(QSize(32, 32));
-    m_codesButton->setGeometry(10, 66, 42, 42);
-    setHint(m_codesButton, QStringLiteral("Codici dell'immobile: CIN, codice regionale, codice appartamento."));
+    auto *codes = new QToolButton(property);
+    codes->setObjectName(QStringLiteral("btnCodiciImmobile"));
+    codes->setFocusPolicy(Qt::NoFocus);
+    codes->setCursor(Qt::PointingHandCursor);
+    codes->setAutoRaise(true);
+    codes->setIcon(Pictures::icon(Picture::PropertyCodes));
+    codes->setIconSize(QSize(32, 32));
+    codes->setGeometry(10, 66, 42, 42);
+    setHint(codes, QStringLiteral("Codici dell'immobile: CIN, codice regionale, codice appartamento."));
     // The codes belong to a stored card.
-    m_codesButton->setEnabled(false);
-    connect(m_codesButton, &QToolButton::clicked, this, [this] {
-        const qint64 position = storedPosition();
-        if (position <= 0)
-            return;
-        TfrmCodiciImmobile codes(position, this);
-        if (codes.load())
-            codes.exec();
+    addStoredCardButton(codes, [this] {
+        TfrmCodiciImmobile window(storedPosition(), this);
+        if (window.load())
+            window.exec();
     });
-}
-
-qint64 TfrmLocatori::storedPosition() const
-{
-    const QString text = TextRules::trimmed(position());
-    return TextRules::isDigitsOnly(text) ? text.toLongLong() : 0;
-}
-
-void TfrmLocatori::setPosition(const QString &position)
-{
-    CardWindow::setPosition(position);
-    m_codesButton->setEnabled(storedPosition() > 0);
 }
