@@ -24,6 +24,17 @@ void StatusHints::markBackground(QWidget *element)
     m_background.insert(element);
 }
 
+void StatusHints::setRestingText(const QString &text)
+{
+    if (m_status) {
+        if (!text.isEmpty())
+            m_status->setText(text);
+        else if (!m_resting.isEmpty() && m_status->text() == m_resting)
+            m_status->clear();
+    }
+    m_resting = text;
+}
+
 bool StatusHints::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_status && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {

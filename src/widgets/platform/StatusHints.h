@@ -28,8 +28,10 @@ public:
     // the resting text, when there is one).
     void markBackground(QWidget *element);
     // What the line shows at rest instead of nothing (a reminder about the
-    // card shown); empty for nothing.
-    void setRestingText(const QString &text) { m_resting = text; }
+    // card shown): shown at once, and again whenever the mouse leaves a
+    // hint. An empty text takes the resting text away, emptying the line
+    // if it still shows it.
+    void setRestingText(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
