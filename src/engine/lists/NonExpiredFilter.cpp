@@ -13,18 +13,23 @@ NonExpiredFilter::NonExpiredFilter(const RecordLayout &contracts, QDate today)
     m_capacity = contracts.capacity(index);
 }
 
-SummaryListing::Verdict NonExpiredFilter::judgeEndDate(const QString &endDate, QDate today)
+namespace {
+
+SummaryListing::Verdict verdict(const std::optional<QDate> &end, QDate today)
 {
-    const std::optional<QDate> end = DateText::parse(endDate);
     if (!end)
         return SummaryListing::Verdict::StopListing;
     return today > *end ? SummaryListing::Verdict::Skip : SummaryListing::Verdict::List;
 }
 
+} // namespace
+
+SummaryListing::Verdict NonExpiredFilter::judgeEndDate(const QString &endDate, QDate today)
+{
+    return verdict(DateText::parse(endDate), today);
+}
+
 SummaryListing::Verdict NonExpiredFilter::operator()(const char *record) const
 {
-    const std::optional<QDate> end = ShortStringField::loadDate(record + m_offset, m_capacity);
-    if (!end)
-        return SummaryListing::Verdict::StopListing;
-    return m_today > *end ? SummaryListing::Verdict::Skip : SummaryListing::Verdict::List;
+    return verdict(ShortStringField::loadDate(record + m_offset, m_capacity), m_today);
 }
