@@ -54,7 +54,7 @@ double readOnce(const QString &path)
 double median(std::vector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
+    return samples.empty() ? 0 : samples[samples.size() / 2];
 }
 
 double best(const std::vector<double> &samples)

@@ -2,6 +2,7 @@
 // tables (11,284 comuni and 236 states, every one scanned for each key
 // typed), and the reading of the tables at first use.
 //   bench_police_search
+#include "BenchArchives.h"
 #include "engine/guests/PoliceCodes.h"
 #include "engine/guests/PoliceTable.h"
 
@@ -11,16 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {

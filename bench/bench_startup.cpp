@@ -8,6 +8,8 @@
 // its own with --cartella and ends by itself with --prova-avvio. Further
 // vacanzio executables (an older build, say) are timed alongside; they need
 // --prova-avvio too.
+#include "BenchArchives.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -56,12 +58,6 @@ bool runOnce(const QStringList &command, double *seconds, double *mebibytes)
     *seconds = timer.nsecsElapsed() / 1e9;
     *mebibytes = usage.ru_maxrss / 1024.0;  // ru_maxrss is in KiB
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 } // namespace
