@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 #include "LogCapture.h"
+#include "engine/archive/Record.h"
+#include "engine/archive/RecordLayouts.h"
 #include "engine/guests/PoliceFile.h"
 #include "engine/guests/PoliceTableStore.h"
 
@@ -150,6 +152,7 @@ private slots:
     void refused();
     void writeReplacesTheFile();
     void writeFailureReported();
+    void stayOfContract();
     void proposedFileName_data();
     void proposedFileName();
 
@@ -484,6 +487,24 @@ void TestPoliceFile::writeFailureReported()
     const QStringList logged = log.messages(QStringLiteral("vacanzio.guests"));
     QCOMPARE(logged.size(), 1);
     QVERIFY2(logged.first().contains(path), qPrintable(logged.first()));
+}
+
+void TestPoliceFile::stayOfContract()
+{
+    Record contract(RecordLayouts::contratto());
+    QVERIFY(!PoliceFile::nightsOf(contract));
+    const Stay none = PoliceFile::stayOf(m_platform->programFolder(), contract);
+    QVERIFY(!none.arrival.isValid());
+    QCOMPARE(none.nights, 0);
+    QVERIFY(none.apartmentId.isEmpty());
+
+    contract.setValue(QStringLiteral("InizioCon"), QStringLiteral("28/07/2025"));
+    QVERIFY(!PoliceFile::nightsOf(contract));
+    contract.setValue(QStringLiteral("FineCon"), QStringLiteral("31/07/2025"));
+    QCOMPARE(PoliceFile::nightsOf(contract).value_or(-1), 3);
+    const Stay stay = PoliceFile::stayOf(m_platform->programFolder(), contract);
+    QCOMPARE(stay.arrival, QDate(2025, 7, 28));
+    QCOMPARE(stay.nights, 3);
 }
 
 void TestPoliceFile::proposedFileName_data()
