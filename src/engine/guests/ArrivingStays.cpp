@@ -5,7 +5,9 @@
 #include "engine/archive/RecordLayouts.h"
 #include "engine/archive/ShortStringField.h"
 #include "engine/guests/GuestArchive.h"
+#include "engine/guests/PoliceFile.h"
 #include "engine/text/DateText.h"
+#include "engine/text/TextRules.h"
 
 #include <QDir>
 
@@ -31,13 +33,30 @@ bool find(const QString &programFolder, const QDate &today, QList<Arrival> *arri
     if (!read)
         return false;
     for (Arrival &arrival : *arrivals) {
-        const GuestArchive::Link link = {arrival.contract.value(QStringLiteral("Conduttore")),
-                                         arrival.contract.value(QStringLiteral("InizioCon"))};
-        const GuestArchive::Loaded loaded = GuestArchive::load(programFolder, arrival.position, link);
+        const GuestArchive::Loaded loaded =
+            GuestArchive::load(programFolder, arrival.position, GuestArchive::linkOf(arrival.contract));
         if (loaded.state == GuestArchive::Loaded::State::Found)
             arrival.guests = loaded.guests;
     }
     return true;
+}
+
+PoliceFileResult policeFile(const QString &programFolder, const QList<Arrival> &arrivals, const PoliceCodes &codes)
+{
+    PoliceFileResult result;
+    for (const Arrival &arrival : arrivals) {
+        const PoliceFileResult file =
+            PoliceFile::build(PoliceFile::stayOf(programFolder, arrival.contract), arrival.guests, codes);
+        const QString tenant = TextRules::trimmed(arrival.contract.value(QStringLiteral("Conduttore")));
+        for (const QString &problem : file.problems)
+            result.problems.append(tenant + QStringLiteral(" - ") + problem);
+        if (!result.bytes.isEmpty())
+            result.bytes.append("\r\n");
+        result.bytes.append(file.bytes);
+    }
+    if (!result.ok())
+        result.bytes.clear();
+    return result;
 }
 
 } // namespace ArrivingStays

@@ -2,6 +2,7 @@
 
 #include "engine/archive/Record.h"
 #include "engine/guests/Guest.h"
+#include "engine/guests/PoliceFile.h"
 
 #include <QDate>
 #include <QList>
@@ -22,5 +23,10 @@ struct Arrival
 // in archive order, each with its stored guests. False when the contract
 // archive cannot be read.
 bool find(const QString &programFolder, const QDate &today, QList<Arrival> *arrivals);
+
+// One police file of the guests of `arrivals`, one stay after the other.
+// Each problem starts with its stay's tenant ("ROSSI MARIO - Ospite 2 ...")
+// so that one message can list the problems of every stay.
+PoliceFileResult policeFile(const QString &programFolder, const QList<Arrival> &arrivals, const PoliceCodes &codes);
 
 } // namespace ArrivingStays

@@ -4,17 +4,11 @@
 #include "engine/archive/Record.h"
 #include "engine/archive/RecordLayout.h"
 #include "engine/archive/RecordLayouts.h"
+#include "engine/guests/PoliceCodes.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
 
 #include <QDir>
-
-namespace {
-
-// Italy, as the police tables code it.
-const QString kItaly = QStringLiteral("100000100");
-
-} // namespace
 
 namespace FirstGuest {
 
@@ -60,7 +54,7 @@ Guest fromContract(const Record &contract, const std::optional<Record> &tenantCa
     // Born in an Italian province: Italian, most likely; the user corrects it.
     const QString birthProvince = TextRules::upperAscii(TextRules::trimmed(field("ProvNascCon")));
     if (!guest.birthPlace.isEmpty() && !birthProvince.isEmpty() && birthProvince != QLatin1String("EE"))
-        guest.citizenship = kItaly;
+        guest.citizenship = PoliceCodes::italyCode();
     return guest;
 }
 

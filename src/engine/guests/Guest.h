@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/text/TextRules.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -12,6 +14,25 @@ enum class GuestType {
     FamilyMember = 19,  // follows a head of family
     GroupMember = 20,   // follows a head of group
 };
+
+// Whether `code` is one of the types above.
+constexpr bool isGuestTypeCode(int code)
+{
+    return code >= static_cast<int>(GuestType::Single) && code <= static_cast<int>(GuestType::GroupMember);
+}
+
+// Family and group members follow their head and carry no document.
+constexpr bool isMember(GuestType type)
+{
+    return type == GuestType::FamilyMember || type == GuestType::GroupMember;
+}
+
+// A single guest or the head of a family or group: the first of the list,
+// and the only one whose document goes to the police.
+constexpr bool isHead(GuestType type)
+{
+    return type == GuestType::Single || type == GuestType::HeadOfFamily || type == GuestType::HeadOfGroup;
+}
 
 // One guest of a stay, as the guests window edits it and the guests archive
 // keeps it. Places are the police portal's 9-digit codes (a comune or a
@@ -34,8 +55,17 @@ struct Guest
     // residence ("accompagnatore di paziente"); empty when not.
     QString taxExemption;
 
+    // "Rossi Mario": the surname, then the name, as typed.
+    QString fullName() const { return TextRules::trimmed(surname + QLatin1Char(' ') + name); }
+
     bool operator==(const Guest &) const = default;
 };
+
+// Makes the types of a list agree with its first guest: alone, a single
+// guest; with others, a head of family unless a head of group, and the
+// others its members, without documents (only the head's goes to the
+// police).
+void normaliseTypes(QList<Guest> &guests);
 
 // The stay the guests belong to, as the police file needs it.
 struct Stay

@@ -1,6 +1,7 @@
 #include "engine/guests/GuestArchive.h"
 
 #include "engine/archive/ArchiveFile.h"
+#include "engine/archive/Record.h"
 #include "engine/archive/RecordLayout.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
@@ -68,7 +69,7 @@ QChar sexOf(const QString &text)
 GuestType typeOf(const QString &text)
 {
     const int code = text.toInt();
-    return code >= 16 && code <= 20 ? static_cast<GuestType>(code) : GuestType::Single;
+    return isGuestTypeCode(code) ? static_cast<GuestType>(code) : GuestType::Single;
 }
 
 } // namespace
@@ -78,6 +79,12 @@ namespace GuestArchive {
 QString fileName()
 {
     return QStringLiteral("Archivio_Ospiti.pro");
+}
+
+Link linkOf(const Record &contract)
+{
+    return {TextRules::trimmed(contract.value(QStringLiteral("Conduttore"))),
+            TextRules::trimmed(contract.value(QStringLiteral("InizioCon")))};
 }
 
 const RecordLayout &layout()

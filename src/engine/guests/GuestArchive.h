@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+class Record;
 class RecordLayout;
 
 // The guests of every stay, in Archivio_Ospiti.pro in the program folder:
@@ -34,6 +35,9 @@ struct Link
 
     bool operator==(const Link &) const = default;
 };
+
+// The link of a contract record.
+Link linkOf(const Record &contract);
 
 struct Loaded
 {

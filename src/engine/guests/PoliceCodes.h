@@ -89,7 +89,6 @@ public:
     int comuneCount() const { return m_comuneCount; }
     int stateCount() const { return int(m_places.size()) - m_comuneCount; }
     int documentTypeCount() const { return int(m_documentTypes.size()); }
-    int guestTypeCount() const { return int(m_guestTypes.size()); }
 
 private:
     QList<PolicePlace> m_places;        // the comuni, then the states

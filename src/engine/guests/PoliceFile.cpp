@@ -1,11 +1,13 @@
 #include "engine/guests/PoliceFile.h"
 
+#include "engine/archive/Record.h"
 #include "engine/diagnostics/Logging.h"
 #include "engine/guests/PoliceCodes.h"
 #include "engine/guests/PoliceFileChecks.h"
 #include "engine/guests/PoliceFileLayout.h"
 #include "engine/guests/PoliceText.h"
 #include "engine/print/DocumentFileName.h"
+#include "engine/properties/PropertyCodes.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
 
@@ -40,11 +42,6 @@ QString code(const QString &value)
     return TextRules::trimmed(value);
 }
 
-bool carriesDocument(GuestType type)
-{
-    return type != GuestType::FamilyMember && type != GuestType::GroupMember;
-}
-
 // The line of one checked guest.
 QString guestLine(const Stay &stay, const Guest &guest, const PoliceCodes &codes)
 {
@@ -69,7 +66,7 @@ QString guestLine(const Stay &stay, const Guest &guest, const PoliceCodes &codes
     }
     line.put(PoliceFileLayout::Citizenship, code(guest.citizenship));
 
-    if (carriesDocument(guest.type)) {
+    if (!isMember(guest.type)) {
         line.put(PoliceFileLayout::DocumentType, TextRules::upperAscii(code(guest.documentType)));
         line.put(PoliceFileLayout::DocumentNumber, PoliceText::documentNumber(guest.documentNumber));
         line.put(PoliceFileLayout::DocumentPlace, code(guest.documentPlace));
@@ -82,6 +79,30 @@ QString guestLine(const Stay &stay, const Guest &guest, const PoliceCodes &codes
 } // namespace
 
 namespace PoliceFile {
+
+std::optional<int> nightsOf(const Record &contract)
+{
+    const std::optional<QDate> arrival = DateText::parse(contract.value(QStringLiteral("InizioCon")));
+    const std::optional<QDate> departure = DateText::parse(contract.value(QStringLiteral("FineCon")));
+    if (!arrival || !departure)
+        return std::nullopt;
+    return static_cast<int>(arrival->daysTo(*departure));
+}
+
+Stay stayOf(const QString &programFolder, const Record &contract)
+{
+    Stay stay;
+    stay.arrival = DateText::parse(contract.value(QStringLiteral("InizioCon"))).value_or(QDate());
+    stay.nights = nightsOf(contract).value_or(0);
+    // Portal accounts that manage several apartments name the apartment on
+    // each line.
+    const std::optional<PropertyCodes::Codes> codes = PropertyCodes::findForProperty(
+        programFolder, contract.value(QStringLiteral("ComuneImm")), contract.value(QStringLiteral("ViaImm")),
+        contract.value(QStringLiteral("Scala")), contract.value(QStringLiteral("Interno")));
+    if (codes)
+        stay.apartmentId = codes->apartmentId;
+    return stay;
+}
 
 PoliceFileResult build(const Stay &stay, const QList<Guest> &guests, const PoliceCodes &codes)
 {

@@ -8,7 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class PoliceCodes;
+class Record;
 
 // The State Police guest file of one stay, or why it cannot be made.
 struct PoliceFileResult
@@ -22,6 +25,14 @@ struct PoliceFileResult
 // The guest file ("schedine") that the landlord uploads to the State
 // Police portal Alloggiati Web: one line per guest (PoliceFileLayout).
 namespace PoliceFile {
+
+// The nights of a contract's stay, from its start to its end; nothing while
+// either date is missing.
+std::optional<int> nightsOf(const Record &contract);
+
+// The stay of a contract: its arrival, its nights and the apartment code
+// of its property in `programFolder`'s property codes, if it has one.
+Stay stayOf(const QString &programFolder, const Record &contract);
 
 // The file of the stay's guests, in their order: a single guest alone, or a
 // head of family (group) followed by the family's (group's) members. Every

@@ -10,17 +10,6 @@
 
 namespace {
 
-bool isMember(GuestType type)
-{
-    return type == GuestType::FamilyMember || type == GuestType::GroupMember;
-}
-
-bool isKnownType(GuestType type)
-{
-    const int code = static_cast<int>(type);
-    return code >= static_cast<int>(GuestType::Single) && code <= static_cast<int>(GuestType::GroupMember);
-}
-
 // "Ospite 2 (ROSSI ANNA)", as the file would write the names.
 QString guestLabel(int position, const Guest &guest)
 {
@@ -215,7 +204,7 @@ QStringList problems(const Stay &stay, const QList<Guest> &guests, const PoliceC
         check.sex();
         check.birth(stay.arrival);
         check.citizenship();
-        if (isKnownType(guest.type) && !isMember(guest.type))
+        if (isHead(guest.type))
             check.document();
     }
     return found;

@@ -1,5 +1,6 @@
 #include "engine/guests/PoliceTable.h"
 
+#include "engine/guests/PoliceCodes.h"
 #include "engine/text/Cp1252.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
@@ -49,7 +50,6 @@ const TableNames &namesOf(PoliceTableKind kind)
     Q_UNREACHABLE();
 }
 
-const QString kItalyCode = QStringLiteral("100000100");
 // The portal's province for a foreign state.
 const QString kAbroad = QStringLiteral("ES");
 
@@ -175,8 +175,8 @@ QString checkTable(PoliceTableKind kind, const QHash<QString, int> &lineOfCode)
 {
     if (lineOfCode.isEmpty())
         return QStringLiteral("il file non contiene nessuna riga della tabella.");
-    if (kind == PoliceTableKind::States && !lineOfCode.contains(kItalyCode))
-        return QStringLiteral("manca l'Italia (codice %1).").arg(kItalyCode);
+    if (kind == PoliceTableKind::States && !lineOfCode.contains(PoliceCodes::italyCode()))
+        return QStringLiteral("manca l'Italia (codice %1).").arg(PoliceCodes::italyCode());
     if (kind == PoliceTableKind::GuestTypes) {
         for (int type = 16; type <= 20; ++type) {
             if (!lineOfCode.contains(QString::number(type)))
@@ -258,15 +258,10 @@ QString describedAs(PoliceTableKind kind)
     return QString::fromLatin1(namesOf(kind).described);
 }
 
-QString builtInPath(PoliceTableKind kind)
-{
-    return QStringLiteral(":/questura/") + fileName(kind);
-}
-
 QByteArray builtInBytes(PoliceTableKind kind)
 {
     registerPoliceTableResources();
-    QFile file(builtInPath(kind));
+    QFile file(QStringLiteral(":/questura/") + fileName(kind));
     const bool opened = file.open(QIODevice::ReadOnly);
     Q_ASSERT_X(opened, "PoliceTable", "a built-in table is missing");
     return opened ? file.readAll() : QByteArray();

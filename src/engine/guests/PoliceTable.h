@@ -44,9 +44,7 @@ QList<PoliceTableKind> allKinds();
 QString fileName(PoliceTableKind kind);
 // The table as the windows name it, after "tabella": "dei comuni".
 QString describedAs(PoliceTableKind kind);
-// The built-in copy, a resource of the program.
-QString builtInPath(PoliceTableKind kind);
-// Its bytes.
+// The bytes of the built-in copy, a resource of the program.
 QByteArray builtInBytes(PoliceTableKind kind);
 
 // Reads a table as the portal publishes it: columns separated by commas

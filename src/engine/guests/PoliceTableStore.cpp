@@ -36,6 +36,27 @@ const Tables &builtInTables()
     return tables;
 }
 
+enum class FileRead { Done, Unreadable, TooLarge };
+
+// The whole of a table file into `bytes`, unless it is too large to be a
+// table. Why a file could not be read is logged.
+FileRead readTableFile(const QString &path, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcGuests) << "cannot read" << path << ":" << file.errorString();
+        return FileRead::Unreadable;
+    }
+    if (file.size() > kMaxTableBytes)
+        return FileRead::TooLarge;
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        qCWarning(lcGuests) << "cannot read" << path << ":" << file.errorString();
+        return FileRead::Unreadable;
+    }
+    return FileRead::Done;
+}
+
 QString loadedPath(const QString &folder, PoliceTableKind kind)
 {
     return folder + PoliceTable::fileName(kind);
@@ -68,15 +89,14 @@ InUse read(const QString &programFolder)
     for (PoliceTableKind kind : PoliceTable::allKinds()) {
         PoliceTableSource source = PoliceTableSource::BuiltIn;
         const QString path = loadedPath(folder, kind);
-        QFile file(path);
-        if (file.exists()) {
+        if (QFile::exists(path)) {
             source = PoliceTableSource::DamagedLoaded;
-            if (!file.open(QIODevice::ReadOnly)) {
-                qCWarning(lcGuests) << "cannot read the loaded table" << path << ":" << file.errorString();
-            } else if (file.size() > kMaxTableBytes) {
+            QByteArray bytes;
+            const FileRead outcome = readTableFile(path, bytes);
+            if (outcome == FileRead::TooLarge) {
                 qCWarning(lcGuests) << "the loaded table" << path << "is too large to be one";
-            } else {
-                tables[slot(kind)] = PoliceTable::parse(kind, file.readAll());
+            } else if (outcome == FileRead::Done) {
+                tables[slot(kind)] = PoliceTable::parse(kind, bytes);
                 if (tables[slot(kind)].ok())
                     source = PoliceTableSource::Loaded;
                 else
@@ -149,17 +169,14 @@ bool hasLoadedCopies()
 
 QString load(PoliceTableKind kind, const QString &path)
 {
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) {
-        qCWarning(lcGuests) << "cannot read" << path << ":" << source.errorString();
+    QByteArray bytes;
+    switch (readTableFile(path, bytes)) {
+    case FileRead::Unreadable:
         return QStringLiteral("Il file non si può leggere.");
-    }
-    if (source.size() > kMaxTableBytes)
+    case FileRead::TooLarge:
         return QStringLiteral("Il file è troppo grande per essere una tabella della Questura.");
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError) {
-        qCWarning(lcGuests) << "cannot read" << path << ":" << source.errorString();
-        return QStringLiteral("Il file non si può leggere.");
+    case FileRead::Done:
+        break;
     }
     const PoliceTableParse parsed = PoliceTable::parse(kind, bytes);
     if (!parsed.ok())

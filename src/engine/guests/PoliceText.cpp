@@ -1,5 +1,7 @@
 #include "engine/guests/PoliceText.h"
 
+#include "engine/lists/AsciiFold.h"
+
 namespace {
 
 // Latin letters that Unicode does not decompose into a letter and marks,
@@ -32,11 +34,6 @@ bool isAsciiLetter(char16_t c)
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
-char16_t upper(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') ? char16_t(c - u'a' + u'A') : c;
-}
-
 bool isVowel(char16_t c)
 {
     return c == u'A' || c == u'E' || c == u'I' || c == u'O' || c == u'U';
@@ -57,7 +54,7 @@ const char *spelling(char16_t c)
 bool appendLetter(QString &out, char16_t c, bool accentApostrophe)
 {
     if (isAsciiLetter(c)) {
-        out += QChar(upper(c));
+        out += QChar(AsciiFold::upper(c));
         return true;
     }
     if (const char *ascii = spelling(c)) {
@@ -74,7 +71,7 @@ bool appendLetter(QString &out, char16_t c, bool accentApostrophe)
     for (QChar part : parts) {
         const char16_t p = part.unicode();
         if (isAsciiLetter(p))
-            base += QChar(upper(p));
+            base += QChar(AsciiFold::upper(p));
         else if (p == kGrave || p == kAcute)
             accented = true;
         else if (!part.isMark())

@@ -134,7 +134,7 @@ std::optional<ReportStayList> read(const QString &programFolder, const PoliceCod
             return comuni.placeCode(name, province);
         })};
         byPosition.insert(k, result.stays.size());
-        links.append({stay.tenant, field("InizioCon")});
+        links.append(GuestArchive::linkOf(record));
         result.stays.append(stay);
         return true;
     });

@@ -25,7 +25,7 @@ QString nightsText(int nights)
 
 QString guestName(const Guest &guest)
 {
-    return TextRules::trimmed(guest.surname + QLatin1Char(' ') + guest.name);
+    return guest.fullName();
 }
 
 QString ratesText(const QList<StayTax::RatePart> &rates)

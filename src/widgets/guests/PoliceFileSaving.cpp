@@ -2,28 +2,8 @@
 
 #include "engine/guests/PoliceFile.h"
 #include "engine/platform/Platform.h"
-#include "engine/properties/PropertyCodes.h"
-#include "engine/text/DateText.h"
-#include "engine/text/TextRules.h"
 
 namespace PoliceFileSaving {
-
-Stay stayOf(const Record &contract)
-{
-    Stay stay;
-    const std::optional<QDate> arrival = DateText::parse(contract.value(QStringLiteral("InizioCon")));
-    const std::optional<QDate> departure = DateText::parse(contract.value(QStringLiteral("FineCon")));
-    stay.arrival = arrival.value_or(QDate());
-    stay.nights = arrival && departure ? static_cast<int>(arrival->daysTo(*departure)) : 0;
-    // Portal accounts that manage several apartments name the apartment on
-    // each line.
-    const std::optional<PropertyCodes::Codes> codes = PropertyCodes::findForProperty(
-        platform().programFolder(), contract.value(QStringLiteral("ComuneImm")), contract.value(QStringLiteral("ViaImm")),
-        contract.value(QStringLiteral("Scala")), contract.value(QStringLiteral("Interno")));
-    if (codes)
-        stay.apartmentId = codes->apartmentId;
-    return stay;
-}
 
 void showProblems(const QStringList &problems)
 {

@@ -1,20 +1,12 @@
 #pragma once
 
-#include "engine/archive/Record.h"
-#include "engine/guests/Guest.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // What the guests window and the arrivals list share to write a police
-// file: the stay of a contract, the message of what is missing, the save
-// dialog and its outcome.
+// file: the message of what is missing, the save dialog and its outcome.
 namespace PoliceFileSaving {
-
-// The stay of a contract: its arrival, its nights and the apartment code
-// of its property, if it has one.
-Stay stayOf(const Record &contract);
 
 // One message listing every problem that keeps the file from being made.
 void showProblems(const QStringList &problems);

@@ -3,10 +3,9 @@
 #include "engine/archive/CardOperations.h"
 #include "engine/guests/PoliceFile.h"
 #include "engine/platform/Platform.h"
-#include "engine/text/TextRules.h"
 #include "widgets/guests/PoliceFileSaving.h"
+#include "widgets/platform/DialogButtons.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,17 +26,10 @@ TfrmArrivi::TfrmArrivi(const PoliceCodes &codes, QWidget *owner)
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstArrivi"));
     layout->addWidget(m_list, 1);
-    auto *buttons = new QHBoxLayout;
-    auto *write = new QPushButton(QStringLiteral("Scrivi le schedine"), this);
-    write->setObjectName(QStringLiteral("btnScrivi"));
-    auto *close = new QPushButton(QStringLiteral("Chiudi"), this);
-    close->setObjectName(QStringLiteral("btnChiudi"));
-    for (QPushButton *button : {write, close})
-        button->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(write);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    QPushButton *write =
+        DialogButtons::action(QStringLiteral("btnScrivi"), QStringLiteral("Scrivi le schedine"), QString(), this);
+    QPushButton *close = DialogButtons::action(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QString(), this);
+    layout->addLayout(DialogButtons::row({write, close}));
     connect(write, &QPushButton::clicked, this, &TfrmArrivi::btnScriviClick);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     resize(640, 380);
@@ -75,31 +67,20 @@ bool TfrmArrivi::fill()
 
 void TfrmArrivi::btnScriviClick()
 {
-    QList<const ArrivingStays::Arrival *> chosen;
+    QList<ArrivingStays::Arrival> chosen;
     for (int row = 0; row < m_list->count() && row < m_arrivals.size(); ++row) {
         if (m_list->item(row)->checkState() == Qt::Checked)
-            chosen.append(&m_arrivals.at(row));
+            chosen.append(m_arrivals.at(row));
     }
     if (chosen.isEmpty()) {
         platform().showMessage(MessageKind::Warning,
                                QStringLiteral("Attenzione: spuntare almeno un soggiorno di cui scrivere le schedine."));
         return;
     }
-    QByteArray bytes;
-    QStringList problems;
-    for (const ArrivingStays::Arrival *arrival : chosen) {
-        const Stay stay = PoliceFileSaving::stayOf(arrival->contract);
-        const PoliceFileResult file = PoliceFile::build(stay, arrival->guests, m_codes);
-        const QString tenant = TextRules::trimmed(arrival->contract.value(QStringLiteral("Conduttore")));
-        for (const QString &problem : file.problems)
-            problems.append(tenant + QStringLiteral(" - ") + problem);
-        if (!bytes.isEmpty())
-            bytes.append("\r\n");
-        bytes.append(file.bytes);
-    }
-    if (!problems.isEmpty()) {
-        PoliceFileSaving::showProblems(problems);
+    const PoliceFileResult file = ArrivingStays::policeFile(platform().programFolder(), chosen, m_codes);
+    if (!file.ok()) {
+        PoliceFileSaving::showProblems(file.problems);
         return;
     }
-    PoliceFileSaving::save(bytes, PoliceFile::proposedFileName(platform().today(), QStringLiteral("arrivi")));
+    PoliceFileSaving::save(file.bytes, PoliceFile::proposedFileName(platform().today(), QStringLiteral("arrivi")));
 }

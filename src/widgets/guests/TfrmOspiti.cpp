@@ -1,6 +1,7 @@
 #include "widgets/guests/TfrmOspiti.h"
 
 #include "engine/archive/CardOperations.h"
+#include "engine/archive/RecordLayout.h"
 #include "engine/archive/RecordLayouts.h"
 #include "engine/guests/FirstGuest.h"
 #include "engine/guests/PoliceFile.h"
@@ -48,9 +49,22 @@ QString typeName(GuestType type)
     return QString();
 }
 
-bool isHead(GuestType type)
+// "2. Rossi Mario - Familiare": the list's line of the guest at `index`
+// (from 0).
+QString listText(qsizetype index, const Guest &guest)
 {
-    return type == GuestType::Single || type == GuestType::HeadOfFamily || type == GuestType::HeadOfGroup;
+    const QString name = guest.fullName();
+    return QStringLiteral("%1. %2 - %3")
+        .arg(index + 1)
+        .arg(name.isEmpty() ? QStringLiteral("(senza nome)") : name, typeName(guest.type));
+}
+
+// What the guests archive holds of a guest's field ("Cognome"): no more is
+// typed than it keeps.
+int archiveCapacity(const char *stem)
+{
+    const RecordLayout &layout = GuestArchive::layout();
+    return layout.capacity(layout.indexOf(QLatin1String(stem) + QLatin1String("01")));
 }
 
 QLineEdit *lineEdit(const char *name, int maxLength, QWidget *parent)
@@ -129,8 +143,8 @@ QWidget *TfrmOspiti::buildGuestForm()
     auto *form = new QFormLayout(box);
     m_type = new QComboBox(box);
     m_type->setObjectName(QStringLiteral("cboTipoAlloggiato"));
-    m_surname = lineEdit("txtCognome", 50, box);
-    m_name = lineEdit("txtNome", 30, box);
+    m_surname = lineEdit("txtCognome", archiveCapacity("Cognome"), box);
+    m_name = lineEdit("txtNome", archiveCapacity("Nome"), box);
     m_sex = new QComboBox(box);
     m_sex->setObjectName(QStringLiteral("cboSesso"));
     m_sex->addItems({QString(), QStringLiteral("M"), QStringLiteral("F")});
@@ -151,10 +165,10 @@ QWidget *TfrmOspiti::buildGuestForm()
         m_documentType->addItem(row.name, row.code);
     m_documentType->completer()->setFilterMode(Qt::MatchContains);
     m_documentType->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    m_documentNumber = lineEdit("txtNumDoc", 20, box);
+    m_documentNumber = lineEdit("txtNumDoc", archiveCapacity("NumDoc"), box);
     m_documentPlace = new PlaceComboBox(m_codes, PlaceFilter::ComuniAndStates, PlacePurpose::Current, box);
     m_documentPlace->setObjectName(QStringLiteral("cboLuogoRilascio"));
-    m_exemption = lineEdit("txtEsenzione", 60, box);
+    m_exemption = lineEdit("txtEsenzione", archiveCapacity("Esenzione"), box);
     m_exemption->setPlaceholderText(QStringLiteral("motivo, ad esempio accompagnatore di paziente"));
     m_exemption->setToolTip(QStringLiteral("Esente dall'imposta di soggiorno per un motivo diverso dall'età o dalla "
                                            "residenza: indicarlo qui."));
@@ -183,7 +197,7 @@ QWidget *TfrmOspiti::buildGuestForm()
         if (m_filling || m_current != 0 || m_guests.size() < 2)
             return;
         m_guests[0].type = static_cast<GuestType>(m_type->currentData().toInt());
-        normaliseTypes();
+        normaliseTypes(m_guests);
         refreshList();
         markChanged();
     });
@@ -222,7 +236,7 @@ void TfrmOspiti::setStay(const Record &contract, qint64 position)
 {
     m_contract = contract;
     m_position = position;
-    m_link = {text(contract, "Conduttore"), text(contract, "InizioCon")};
+    m_link = GuestArchive::linkOf(contract);
     m_tenant->setText(m_link.tenant);
     m_tax->setStay(contract);
     QStringList property;
@@ -232,9 +246,8 @@ void TfrmOspiti::setStay(const Record &contract, qint64 position)
     }
     m_property->setText(property.join(QStringLiteral(", ")));
     m_arrival->setText(m_link.start);
-    const std::optional<QDate> arrival = DateText::parse(m_link.start);
-    const std::optional<QDate> departure = DateText::parse(text(contract, "FineCon"));
-    m_nights->setText(arrival && departure ? QString::number(arrival->daysTo(*departure)) : QString());
+    const std::optional<int> nights = PoliceFile::nightsOf(contract);
+    m_nights->setText(nights ? QString::number(*nights) : QString());
 
     const GuestArchive::Loaded loaded = GuestArchive::load(platform().programFolder(), position, m_link);
     switch (loaded.state) {
@@ -261,7 +274,7 @@ void TfrmOspiti::setStay(const Record &contract, qint64 position)
             return placeCode(name, province);
         })};
     }
-    normaliseTypes();
+    normaliseTypes(m_guests);
     m_dirty = false;
     refreshList();
     showGuest(0);
@@ -280,36 +293,12 @@ void TfrmOspiti::showEvent(QShowEvent *event)
         WindowPlacement::centreOnScreen(this);
 }
 
-void TfrmOspiti::normaliseTypes()
-{
-    if (m_guests.isEmpty())
-        return;
-    GuestType &head = m_guests[0].type;
-    if (m_guests.size() == 1)
-        head = GuestType::Single;
-    else if (!isHead(head) || head == GuestType::Single)
-        head = GuestType::HeadOfFamily;
-    const GuestType member = head == GuestType::HeadOfGroup ? GuestType::GroupMember : GuestType::FamilyMember;
-    for (qsizetype i = 1; i < m_guests.size(); ++i) {
-        m_guests[i].type = member;
-        // Only the head's document goes to the police.
-        m_guests[i].documentType.clear();
-        m_guests[i].documentNumber.clear();
-        m_guests[i].documentPlace.clear();
-    }
-}
-
 void TfrmOspiti::refreshList()
 {
     m_filling = true;
     m_list->clear();
-    for (qsizetype i = 0; i < m_guests.size(); ++i) {
-        const Guest &guest = m_guests.at(i);
-        const QString name = TextRules::trimmed(guest.surname + QLatin1Char(' ') + guest.name);
-        m_list->addItem(QStringLiteral("%1. %2 - %3")
-                            .arg(i + 1)
-                            .arg(name.isEmpty() ? QStringLiteral("(senza nome)") : name, typeName(guest.type)));
-    }
+    for (qsizetype i = 0; i < m_guests.size(); ++i)
+        m_list->addItem(listText(i, m_guests.at(i)));
     if (m_current >= 0 && m_current < m_list->count())
         m_list->setCurrentRow(m_current);
     m_filling = false;
@@ -385,13 +374,8 @@ void TfrmOspiti::markChanged()
     m_dirty = true;
     readForm();
     // The list shows the name as it is typed.
-    if (QListWidgetItem *item = m_list->item(m_current)) {
-        const Guest &guest = m_guests.at(m_current);
-        const QString name = TextRules::trimmed(guest.surname + QLatin1Char(' ') + guest.name);
-        item->setText(QStringLiteral("%1. %2 - %3")
-                          .arg(m_current + 1)
-                          .arg(name.isEmpty() ? QStringLiteral("(senza nome)") : name, typeName(guest.type)));
-    }
+    if (QListWidgetItem *item = m_list->item(m_current))
+        item->setText(listText(m_current, m_guests.at(m_current)));
     m_tax->showGuests(m_guests);
 }
 
@@ -412,7 +396,7 @@ void TfrmOspiti::cmdNuovoOspiteClick()
         guest.residence = m_guests.first().residence;
     }
     m_guests.append(guest);
-    normaliseTypes();
+    normaliseTypes(m_guests);
     m_dirty = true;
     m_current = static_cast<int>(m_guests.size()) - 1;
     refreshList();
@@ -425,14 +409,13 @@ void TfrmOspiti::cmdEliminaOspiteClick()
     if (m_current < 0 || m_current >= m_guests.size())
         return;
     readForm();
-    const Guest &guest = m_guests.at(m_current);
-    const QString name = TextRules::trimmed(guest.surname + QLatin1Char(' ') + guest.name);
+    const QString name = m_guests.at(m_current).fullName();
     if (!platform().askYesNo(QStringLiteral("Eliminare l'ospite %1 dall'elenco?")
                                  .arg(name.isEmpty() ? QStringLiteral("senza nome") : name),
                              DefaultAnswer::No))
         return;
     m_guests.removeAt(m_current);
-    normaliseTypes();
+    normaliseTypes(m_guests);
     m_dirty = true;
     m_current = m_guests.isEmpty() ? -1 : std::min<int>(m_current, static_cast<int>(m_guests.size()) - 1);
     refreshList();
@@ -442,7 +425,7 @@ void TfrmOspiti::cmdEliminaOspiteClick()
 bool TfrmOspiti::cmdSalvaOspitiClick()
 {
     readForm();
-    normaliseTypes();
+    normaliseTypes(m_guests);
     if (!GuestArchive::save(platform().programFolder(), m_position, m_link, m_guests)) {
         CardOperations::showAccessDenied(MessageKind::Warning);
         return false;
@@ -475,8 +458,8 @@ void TfrmOspiti::reject()
 void TfrmOspiti::cmdSchedineClick()
 {
     readForm();
-    normaliseTypes();
-    const PoliceFileResult file = PoliceFile::build(PoliceFileSaving::stayOf(m_contract), m_guests, m_codes);
+    normaliseTypes(m_guests);
+    const PoliceFileResult file = PoliceFile::build(PoliceFile::stayOf(platform().programFolder(), m_contract), m_guests, m_codes);
     if (!file.ok()) {
         PoliceFileSaving::showProblems(file.problems);
         return;

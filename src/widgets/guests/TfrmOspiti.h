@@ -47,7 +47,6 @@ private:
     void showGuest(int index);
     void readForm();
     void refreshList();
-    void normaliseTypes();
     void markChanged();
 
     void cmdNuovoOspiteClick();

@@ -3,31 +3,34 @@
 #include "engine/guests/PoliceTableStore.h"
 #include "engine/platform/Platform.h"
 #include "engine/text/ProgramFormats.h"
+#include "widgets/platform/DialogButtons.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
 
-// The controls' names and the tables' names as the window shows them.
+// The controls' names and the table's name as the window shows them.
 struct TableText
 {
-    PoliceTableKind kind;
-    const char *suffix;  // of the controls' names: lblStato<suffix>, btnCarica<suffix>
-    const char *title;
+    QString suffix;  // of the controls' names: lblStato<suffix>, btnCarica<suffix>
+    QString title;
 };
 
-const TableText kTableTexts[] = {
-    {PoliceTableKind::Comuni, "Comuni", "Comuni"},
-    {PoliceTableKind::States, "Stati", "Stati esteri"},
-    {PoliceTableKind::DocumentTypes, "Documenti", "Tipi di documento"},
-    {PoliceTableKind::GuestTypes, "TipiAlloggiato", "Tipi di alloggiato"},
-};
+TableText textOf(PoliceTableKind kind)
+{
+    switch (kind) {
+    case PoliceTableKind::Comuni: return {QStringLiteral("Comuni"), QStringLiteral("Comuni")};
+    case PoliceTableKind::States: return {QStringLiteral("Stati"), QStringLiteral("Stati esteri")};
+    case PoliceTableKind::DocumentTypes: return {QStringLiteral("Documenti"), QStringLiteral("Tipi di documento")};
+    case PoliceTableKind::GuestTypes: return {QStringLiteral("TipiAlloggiato"), QStringLiteral("Tipi di alloggiato")};
+    }
+    Q_UNREACHABLE();
+}
 
 QString rowsText(int rows)
 {
@@ -68,43 +71,34 @@ TfrmTabelleQuestura::TfrmTabelleQuestura(QWidget *owner)
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
     int line = 0;
-    for (const TableText &text : kTableTexts) {
-        const QString suffix = QString::fromLatin1(text.suffix);
-        auto *title = new QLabel(QString::fromUtf8(text.title), this);
+    for (const PoliceTableKind kind : PoliceTable::allKinds()) {
+        const TableText text = textOf(kind);
+        auto *title = new QLabel(text.title, this);
         title->setStyleSheet(QStringLiteral("font-weight: bold;"));
         auto *status = new QLabel(this);
-        status->setObjectName(QStringLiteral("lblStato") + suffix);
-        auto *load = new QPushButton(QStringLiteral("Carica..."), this);
-        load->setObjectName(QStringLiteral("btnCarica") + suffix);
-        load->setMinimumSize(100, 28);
+        status->setObjectName(QStringLiteral("lblStato") + text.suffix);
+        QPushButton *load =
+            DialogButtons::make(QStringLiteral("btnCarica") + text.suffix, QStringLiteral("Carica..."), this, {100, 28});
         grid->addWidget(title, line, 0);
         grid->addWidget(status, line, 1);
         grid->addWidget(load, line, 2);
         ++line;
-        m_rows.append({text.kind, status});
-        const PoliceTableKind kind = text.kind;
+        m_rows.append({kind, status});
         connect(load, &QPushButton::clicked, this, [this, kind] { btnCaricaClick(kind); });
     }
     grid->setColumnStretch(1, 1);
 
-    m_btnTabelleInterne = new QPushButton(QStringLiteral("Torna alle tabelle interne"), this);
-    m_btnTabelleInterne->setObjectName(QStringLiteral("btnTabelleInterne"));
-    m_btnTabelleInterne->setMinimumHeight(30);
-    auto *btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumSize(120, 30);
+    m_btnTabelleInterne = DialogButtons::make(QStringLiteral("btnTabelleInterne"),
+                                              QStringLiteral("Torna alle tabelle interne"), this, {0, 30});
+    QPushButton *btnChiudi = DialogButtons::make(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     btnChiudi->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_btnTabelleInterne);
-    buttons->addStretch();
-    buttons->addWidget(btnChiudi);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 14);
     layout->setSpacing(14);
     layout->addWidget(instruction);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(DialogButtons::split({m_btnTabelleInterne}, {btnChiudi}));
     setMinimumWidth(620);
 
     connect(m_btnTabelleInterne, &QPushButton::clicked, this, &TfrmTabelleQuestura::btnTabelleInterneClick);

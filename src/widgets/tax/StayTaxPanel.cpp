@@ -128,7 +128,7 @@ void StayTaxPanel::showGuests(const QList<Guest> &guests)
     m_grid->setRowCount(int(guests.size()));
     for (int g = 0; g < guests.size(); ++g) {
         const StayTax::GuestTax &tax = m_result.guests.at(g);
-        const QString name = TextRules::trimmed(guests.at(g).surname + QLatin1Char(' ') + guests.at(g).name);
+        const QString name = guests.at(g).fullName();
         m_grid->setItem(g, 0, cell(name, false));
         m_grid->setItem(g, 1, cell(QString::number(tax.nights.taxable), true));
         m_grid->setItem(g, 2, cell(TaxNote::exemptionText(tax), false));

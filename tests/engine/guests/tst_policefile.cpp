@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 #include "LogCapture.h"
+#include "engine/archive/Record.h"
+#include "engine/archive/RecordLayouts.h"
 #include "engine/guests/PoliceFile.h"
 #include "engine/guests/PoliceTableStore.h"
 
@@ -39,11 +41,33 @@ public:
         return *this;
     }
 
+    // Born in that Italian comune, and an Italian citizen.
+    ExpectedLine &italian(const QByteArray &comune, const QByteArray &province)
+    {
+        return at(105, 9, comune).at(114, 2, province).at(116, 9, "100000100").at(125, 9, "100000100");
+    }
+
     QByteArray bytes() const { return m_line; }
 
 private:
     QByteArray m_line;
 };
+
+// The columns every line opens with: the guest's type, the arrival, the
+// nights, the surname, the name, the sex and the birth date.
+ExpectedLine opening(const QByteArray &type, const QByteArray &arrival, const QByteArray &nights,
+                     const QByteArray &surname, const QByteArray &name, const QByteArray &sex,
+                     const QByteArray &birthDate, int length = 168)
+{
+    return ExpectedLine(length)
+        .at(0, 2, type)
+        .at(2, 10, arrival)
+        .at(12, 2, nights)
+        .at(14, 50, surname)
+        .at(64, 30, name)
+        .at(94, 1, sex)
+        .at(95, 10, birthDate);
+}
 
 Guest guest(GuestType type, const QString &surname, const QString &name, QChar sex, QDate birthDate,
             const QString &birthPlace, const QString &citizenship)
@@ -93,18 +117,8 @@ Guest luca()
 
 ExpectedLine marcoLine(int length = 168)
 {
-    return ExpectedLine(length)
-        .at(0, 2, "17")
-        .at(2, 10, "28/07/2025")
-        .at(12, 2, "03")
-        .at(14, 50, "BIANCHI")
-        .at(64, 30, "MARCO")
-        .at(94, 1, "1")
-        .at(95, 10, "02/01/1975")
-        .at(105, 9, "408037006")
-        .at(114, 2, "BO")
-        .at(116, 9, "100000100")
-        .at(125, 9, "100000100")
+    return opening("17", "28/07/2025", "03", "BIANCHI", "MARCO", "1", "02/01/1975", length)
+        .italian("408037006", "BO")
         .at(134, 5, "PASOR")
         .at(139, 20, "YA1234567")
         .at(159, 9, "412058091");
@@ -112,18 +126,7 @@ ExpectedLine marcoLine(int length = 168)
 
 ExpectedLine lucaLine(int length = 168)
 {
-    return ExpectedLine(length)
-        .at(0, 2, "19")
-        .at(2, 10, "28/07/2025")
-        .at(12, 2, "03")
-        .at(14, 50, "BIANCHI")
-        .at(64, 30, "LUCA")
-        .at(94, 1, "1")
-        .at(95, 10, "01/06/2012")
-        .at(105, 9, "408099014")
-        .at(114, 2, "RN")
-        .at(116, 9, "100000100")
-        .at(125, 9, "100000100");
+    return opening("19", "28/07/2025", "03", "BIANCHI", "LUCA", "1", "01/06/2012", length).italian("408099014", "RN");
 }
 
 Stay stay(QDate arrival, int nights, const QString &apartmentId = {})
@@ -150,6 +153,7 @@ private slots:
     void refused();
     void writeReplacesTheFile();
     void writeFailureReported();
+    void stayOfContract();
     void proposedFileName_data();
     void proposedFileName();
 
@@ -174,18 +178,8 @@ void TestPoliceFile::singleGuest()
 {
     const PoliceFileResult result = PoliceFile::build(stay(QDate(2025, 8, 5), 7), {rossi()}, *m_codes);
     QVERIFY2(result.ok(), qPrintable(result.problems.join(QLatin1Char('\n'))));
-    const QByteArray expected = ExpectedLine()
-                                    .at(0, 2, "16")
-                                    .at(2, 10, "05/08/2025")
-                                    .at(12, 2, "07")
-                                    .at(14, 50, "ROSSI")
-                                    .at(64, 30, "NICOLO'")
-                                    .at(94, 1, "1")
-                                    .at(95, 10, "12/04/1980")
-                                    .at(105, 9, "408099014")
-                                    .at(114, 2, "RN")
-                                    .at(116, 9, "100000100")
-                                    .at(125, 9, "100000100")
+    const QByteArray expected = opening("16", "05/08/2025", "07", "ROSSI", "NICOLO'", "1", "12/04/1980")
+                                    .italian("408099014", "RN")
                                     .at(134, 5, "IDENT")
                                     .at(139, 20, "CA1234567AB")
                                     .at(159, 9, "408099014")
@@ -206,19 +200,8 @@ void TestPoliceFile::familyOfThree()
         PoliceFile::build(stay(QDate(2025, 7, 28), 3), {marco(), wife, luca()}, *m_codes);
     QVERIFY2(result.ok(), qPrintable(result.problems.join(QLatin1Char('\n'))));
 
-    const QByteArray second = ExpectedLine()
-                                  .at(0, 2, "19")
-                                  .at(2, 10, "28/07/2025")
-                                  .at(12, 2, "03")
-                                  .at(14, 50, "VERDI")
-                                  .at(64, 30, "GIULIA")
-                                  .at(94, 1, "2")
-                                  .at(95, 10, "30/11/1978")
-                                  .at(105, 9, "403015146")
-                                  .at(114, 2, "MI")
-                                  .at(116, 9, "100000100")
-                                  .at(125, 9, "100000100")
-                                  .bytes();
+    const QByteArray second =
+        opening("19", "28/07/2025", "03", "VERDI", "GIULIA", "2", "30/11/1978").italian("403015146", "MI").bytes();
     QCOMPARE(result.bytes, marcoLine().bytes() + "\r\n" + second + "\r\n" + lucaLine().bytes());
 }
 
@@ -245,14 +228,7 @@ void TestPoliceFile::guestBornAbroad()
                                       QStringLiteral("PASOR"), QStringLiteral("C01X00T47"), kGermany);
     const PoliceFileResult result = PoliceFile::build(stay(QDate(2025, 8, 16), 14), {muller}, *m_codes);
     QVERIFY2(result.ok(), qPrintable(result.problems.join(QLatin1Char('\n'))));
-    const QByteArray expected = ExpectedLine()
-                                    .at(0, 2, "16")
-                                    .at(2, 10, "16/08/2025")
-                                    .at(12, 2, "14")
-                                    .at(14, 50, "MULLER")
-                                    .at(64, 30, "JURGEN")
-                                    .at(94, 1, "1")
-                                    .at(95, 10, "30/06/1970")
+    const QByteArray expected = opening("16", "16/08/2025", "14", "MULLER", "JURGEN", "1", "30/06/1970")
                                     // no comune, no province
                                     .at(116, 9, "100000216")
                                     .at(125, 9, "100000216")
@@ -484,6 +460,24 @@ void TestPoliceFile::writeFailureReported()
     const QStringList logged = log.messages(QStringLiteral("vacanzio.guests"));
     QCOMPARE(logged.size(), 1);
     QVERIFY2(logged.first().contains(path), qPrintable(logged.first()));
+}
+
+void TestPoliceFile::stayOfContract()
+{
+    Record contract(RecordLayouts::contratto());
+    QVERIFY(!PoliceFile::nightsOf(contract));
+    const Stay none = PoliceFile::stayOf(m_platform->programFolder(), contract);
+    QVERIFY(!none.arrival.isValid());
+    QCOMPARE(none.nights, 0);
+    QVERIFY(none.apartmentId.isEmpty());
+
+    contract.setValue(QStringLiteral("InizioCon"), QStringLiteral("28/07/2025"));
+    QVERIFY(!PoliceFile::nightsOf(contract));
+    contract.setValue(QStringLiteral("FineCon"), QStringLiteral("31/07/2025"));
+    QCOMPARE(PoliceFile::nightsOf(contract).value_or(-1), 3);
+    const Stay stay = PoliceFile::stayOf(m_platform->programFolder(), contract);
+    QCOMPARE(stay.arrival, QDate(2025, 7, 28));
+    QCOMPARE(stay.nights, 3);
 }
 
 void TestPoliceFile::proposedFileName_data()
