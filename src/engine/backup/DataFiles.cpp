@@ -5,6 +5,7 @@
 #include "engine/guests/GuestArchive.h"
 #include "engine/guests/PoliceTableStore.h"
 #include "engine/password/PasswordStore.h"
+#include "engine/properties/PropertyCodes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -70,6 +71,9 @@ const QList<Rule> &rules()
         {RecordLayouts::conduttore().archiveName(), &RecordLayouts::conduttore()},
         {RecordLayouts::contratto().archiveName(), &RecordLayouts::contratto()},
         {GuestArchive::fileName(), &GuestArchive::layout()},
+        // The property codes, one record per landlord record; before "*.dat",
+        // which would take it for a plain file.
+        {PropertyCodes::layout().archiveName(), &PropertyCodes::layout()},
         // One receipt archive a year, named after it.
         {QStringLiteral("*.ric"), &RecordLayouts::ricevuta()},
         // The password and the settings (Rovoziv.ini, Ricevute_Generiche.ini
