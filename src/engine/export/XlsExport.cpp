@@ -5,7 +5,7 @@
 #include "engine/text/Cp1252.h"
 
 #include "engine/diagnostics/Logging.h"
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
 
 #include <QFile>
 

@@ -3,7 +3,7 @@
 #include "engine/diagnostics/Logging.h"
 #include "engine/export/ExportRows.h"
 #include "engine/export/ExportTables.h"
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
 #include "engine/export/WorksheetCheck.h"
 #include "engine/zip/ZipReader.h"
 #include "engine/text/Cp1252.h"

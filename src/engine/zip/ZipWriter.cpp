@@ -1,7 +1,7 @@
 #include "engine/zip/ZipWriter.h"
 
 #include "engine/diagnostics/Logging.h"
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
 #include "engine/zip/ZipReader.h"
 
 #include <QSet>

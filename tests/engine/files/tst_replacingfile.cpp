@@ -1,4 +1,4 @@
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
 
 #include <QDir>
 #include <QFile>
