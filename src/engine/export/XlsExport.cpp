@@ -117,7 +117,6 @@ namespace XlsExport {
 bool write(const QString &path, const ExportDefinition &definition, const ExportRows &rows,
            const ExportProgress &progress)
 {
-    ReplacingFile::removeLeftovers(path);
     ChunkWriter writer(path);
     if (!writer.ok())
         return false;

@@ -200,7 +200,6 @@ bool isCompleteWorkbook(const QString &path, const QList<XlsxExport::Sheet> &she
 
 bool writeWorkbook(const QString &path, const QList<XlsxExport::Sheet> &sheets, const ExportProgress &progress)
 {
-    ReplacingFile::removeLeftovers(path);
     ReplacingFile file(path);
     if (!file.create())
         return false;

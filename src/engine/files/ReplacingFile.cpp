@@ -77,6 +77,7 @@ bool ReplacingFile::create()
 {
     if (m_fd >= 0)
         return false;
+    removeLeftovers(m_target);
     const QByteArray folder = QFile::encodeName(QFileInfo(m_target).absolutePath());
     if (!createUnnamed(folder) && !createNamed()) {
         const QString reason = Logging::systemError();

@@ -217,7 +217,6 @@ void ZipWriter::add(const QString &name, const QDateTime &modified, Producer pro
 
 bool ZipWriter::write()
 {
-    ReplacingFile::removeLeftovers(m_target);
     ReplacingFile file(m_target);
     if (!file.create()) {
         m_error = QStringLiteral("cannot create the new file: ") + Logging::systemError();

@@ -29,6 +29,7 @@ private slots:
     void killedWriterLeavesNothing();
     void leftoversOfDeadWritersAreRemoved();
     void aLiveWritersFileIsKept();
+    void createRemovesLeftovers();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -156,6 +157,22 @@ void TestReplacingFile::aLiveWritersFileIsKept()
     ::close(held);
     ReplacingFile::removeLeftovers(path("out.xlsx"));
     QVERIFY(!QFile::exists(path("out.xlsx.Ab12Cd")));
+}
+
+void TestReplacingFile::createRemovesLeftovers()
+{
+    // A dead writer's leftover goes as the next writer starts; a live
+    // writer's file stays.
+    QVERIFY(put(path("out.xlsx.Ab12Cd"), "left by a killed writer"));
+    QVERIFY(put(path("out.xlsx.Ef34Gh"), "being written"));
+    const int held = ::open(QFile::encodeName(path("out.xlsx.Ef34Gh")).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(held >= 0);
+    QCOMPARE(::flock(held, LOCK_EX), 0);
+    ReplacingFile file(path("out.xlsx"));
+    QVERIFY(file.create());
+    QVERIFY(!QFile::exists(path("out.xlsx.Ab12Cd")));
+    QVERIFY(QFile::exists(path("out.xlsx.Ef34Gh")));
+    ::close(held);
 }
 
 QTEST_GUILESS_MAIN(TestReplacingFile)
