@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "FileSizeLimit.h"
 #include "LogCapture.h"
 #include "engine/guests/PoliceFile.h"
 #include "engine/guests/PoliceTableStore.h"
@@ -150,6 +151,7 @@ private slots:
     void refused();
     void writeReplacesTheFile();
     void writeFailureReported();
+    void writeOnAFullDiskKeepsTheOldFile();
     void proposedFileName_data();
     void proposedFileName();
 
@@ -484,6 +486,23 @@ void TestPoliceFile::writeFailureReported()
     const QStringList logged = log.messages(QStringLiteral("vacanzio.guests"));
     QCOMPARE(logged.size(), 1);
     QVERIFY2(logged.first().contains(path), qPrintable(logged.first()));
+}
+
+void TestPoliceFile::writeOnAFullDiskKeepsTheOldFile()
+{
+    const QString path = m_platform->filePath(QStringLiteral("Schedine.txt"));
+    QVERIFY(PoliceFile::write(path, "16"));
+    {
+        // The disk fills after 100 bytes of the new file.
+        FileSizeLimit diskFull(100);
+        QVERIFY(diskFull.isActive());
+        QVERIFY(!PoliceFile::write(path, QByteArray(500, 'x')));
+    }
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("16"));
+    QCOMPARE(QDir(m_platform->folder()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("Schedine.txt")});
 }
 
 void TestPoliceFile::proposedFileName_data()
