@@ -47,18 +47,6 @@ bool isPlainRelativePath(const QString &path)
     return true;
 }
 
-// The folders, below the program folder, that some rule reaches into.
-QStringList subfolders()
-{
-    QStringList folders;
-    for (const DataFiles::Rule &rule : DataFiles::rules()) {
-        const qsizetype slash = rule.pattern.lastIndexOf(QLatin1Char('/'));
-        if (slash > 0 && !folders.contains(rule.pattern.left(slash)))
-            folders.append(rule.pattern.left(slash));
-    }
-    return folders;
-}
-
 } // namespace
 
 namespace DataFiles {
@@ -91,6 +79,20 @@ const QList<Rule> &rules()
     return list;
 }
 
+const QStringList &folders()
+{
+    static const QStringList list = [] {
+        QStringList found;
+        for (const Rule &rule : rules()) {
+            const qsizetype slash = rule.pattern.lastIndexOf(QLatin1Char('/'));
+            if (slash > 0 && !found.contains(rule.pattern.left(slash)))
+                found.append(rule.pattern.left(slash));
+        }
+        return found;
+    }();
+    return list;
+}
+
 const Rule *ruleFor(const QString &relativePath)
 {
     if (!isPlainRelativePath(relativePath))
@@ -114,7 +116,7 @@ QStringList list(const QString &folder)
         }
     };
     take(QString(), root.entryList(QDir::Files));
-    for (const QString &subfolder : subfolders())
+    for (const QString &subfolder : folders())
         take(subfolder + QLatin1Char('/'), QDir(root.filePath(subfolder)).entryList(QDir::Files));
     found.sort();
     return found;

@@ -32,13 +32,7 @@ QString shown(const QString &path)
 // some zip programs write them: nothing to restore.
 bool isKnownFolderEntry(const QString &name)
 {
-    if (!name.endsWith(QLatin1Char('/')))
-        return false;
-    for (const DataFiles::Rule &rule : DataFiles::rules()) {
-        if (rule.pattern.startsWith(name))
-            return true;
-    }
-    return false;
+    return name.endsWith(QLatin1Char('/')) && DataFiles::folders().contains(name.chopped(1));
 }
 
 // Writes one entry of the zip into `path`, checking every write and its
