@@ -128,7 +128,7 @@ Inspection inspect(const QString &zipPath)
                              + QStringLiteral(").") + kNothingChanged;
             return result;
         }
-        Item item{entry.name, size, entry.modified, -1};
+        Item item{entry.name, entry.modified, -1};
         if (rule->layout) {
             const int recordSize = rule->layout->recordSize();
             if (size % recordSize != 0) {
