@@ -61,6 +61,7 @@ private slots:
 
     void dataFiles_data();
     void dataFiles();
+    void backupFileNames();
     void backupHoldsEveryDataFile();
     void backupWhileAnotherCopyAppends();
     void restoreReplacesAndKeepsTheReplaced();
@@ -154,6 +155,16 @@ void TestBackup::dataFiles()
     QCOMPARE(rule != nullptr, kept);
     if (rule)
         QCOMPARE(rule->layout ? rule->layout->recordSize() : 0, recordSize);
+}
+
+void TestBackup::backupFileNames()
+{
+    QVERIFY(Backup::isFileName(Backup::fileName(kNow)));
+    QVERIFY(Backup::isFileName(QStringLiteral("Vacanzio 2026-03-29 02-30.zip")));
+    for (const char *other : {"Vacanzio 2026-12-09 10-30.zip.bak", "Vacanzio 2026-12-09.zip", "vacanzio 2026-12-09 10-30.zip",
+                              "Vacanzio 2026-1-09 10-30.zip", "Vacanzio 2026-12-09  10-30.zip", "Vacanzio .zip",
+                              "Vacanzio 2026-12-09 10-30 (2).zip", "appunti.txt"})
+        QVERIFY2(!Backup::isFileName(QString::fromLatin1(other)), other);
 }
 
 void TestBackup::backupHoldsEveryDataFile()
