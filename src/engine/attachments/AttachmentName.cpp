@@ -16,10 +16,7 @@ bool isHeldByTheRecord(char32_t codePoint)
 {
     if (codePoint < 32 || codePoint == '/' || codePoint == '\\' || codePoint == ':')
         return false;
-    if (codePoint < 128)
-        return true;
-    const QString character = QString::fromUcs4(&codePoint, 1);
-    return Cp1252::encode(character) != "?";
+    return Cp1252::canEncode(codePoint);
 }
 
 bool fits(const QString &name)

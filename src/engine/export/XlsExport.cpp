@@ -61,13 +61,11 @@ void appendEscaped(QByteArray &out, QByteArrayView text)
 void appendEscaped(QByteArray &out, const QString &text)
 {
     const QList<uint> codePoints = text.toUcs4();
-    for (const uint codePoint : codePoints) {
-        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1);
-        const QByteArray byte = Cp1252::encode(character);
-        if (byte == "?" && codePoint != '?')
-            out.append("&#" + QByteArray::number(codePoint) + ';');
+    for (const char32_t codePoint : codePoints) {
+        if (Cp1252::canEncode(codePoint))
+            appendEscaped(out, QByteArrayView(Cp1252::encode(QString::fromUcs4(&codePoint, 1))));
         else
-            appendEscaped(out, QByteArrayView(byte));
+            out.append("&#" + QByteArray::number(quint32(codePoint)) + ';');
     }
 }
 
