@@ -1,5 +1,6 @@
 #include "engine/attachments/AttachmentName.h"
 
+#include "engine/archive/RecordLayouts.h"
 #include "engine/text/Cp1252.h"
 #include "engine/text/TextRules.h"
 
@@ -12,19 +13,27 @@ constexpr qsizetype kMaxEncodedBytes = 255;
 // An extension longer than this is taken as part of the name.
 constexpr qsizetype kMaxExtension = 20;
 
+// The most characters a card's file name field (File01 to File03, alike in
+// the landlord and tenant records) holds.
+int maxLength()
+{
+    static const int capacity = [] {
+        const RecordLayout &layout = RecordLayouts::locatore();
+        return layout.capacity(layout.indexOf(QStringLiteral("File01")));
+    }();
+    return capacity;
+}
+
 bool isHeldByTheRecord(char32_t codePoint)
 {
     if (codePoint < 32 || codePoint == '/' || codePoint == '\\' || codePoint == ':')
         return false;
-    if (codePoint < 128)
-        return true;
-    const QString character = QString::fromUcs4(&codePoint, 1);
-    return Cp1252::encode(character) != "?";
+    return Cp1252::canEncode(codePoint);
 }
 
 bool fits(const QString &name)
 {
-    return name.size() <= AttachmentName::kMaxLength && QFile::encodeName(name).size() <= kMaxEncodedBytes;
+    return name.size() <= maxLength() && QFile::encodeName(name).size() <= kMaxEncodedBytes;
 }
 
 // `base` cut until `base + tail` fits; the tail (an extension, a number)

@@ -16,9 +16,6 @@ namespace AttachmentName {
 // character below 32. The name is taken as it is: callers trim it first.
 bool isSafe(const QString &name);
 
-// The most characters a card's file name field holds.
-constexpr int kMaxLength = 250;
-
 // The name under which a file called `fileName` can be attached: the name a
 // card stores is exactly the name of the file in the folder, so every
 // character the record cannot hold (outside Windows-1252) or that isSafe()

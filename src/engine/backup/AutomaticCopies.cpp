@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace AutomaticCopies {
 
@@ -32,10 +31,12 @@ Outcome takeIfChanged(const QString &programFolder, const DataFiles::Snapshot &a
 
 void keepLatest(const QString &copiesFolder, int kept)
 {
-    static const QRegularExpression copyName(
-        QStringLiteral("^Vacanzio \\d{4}-\\d{2}-\\d{2} \\d{2}-\\d{2}\\.zip$"));
     const QDir folder(copiesFolder);
-    QStringList copies = folder.entryList(QDir::Files, QDir::Name).filter(copyName);
+    QStringList copies;
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (Backup::isFileName(name))
+            copies.append(name);
+    }
     while (copies.size() > kept) {
         const QString oldest = copies.takeFirst();
         if (!QFile::remove(folder.filePath(oldest)))

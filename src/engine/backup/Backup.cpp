@@ -14,6 +14,11 @@
 
 namespace {
 
+const QString kNamePrefix = QStringLiteral("Vacanzio ");
+const QString kNameDate = QStringLiteral("yyyy-MM-dd");
+const QString kNameTime = QStringLiteral("hh-mm");
+const QString kNameSuffix = QStringLiteral(".zip");
+
 // Whole records only, under the archive's lock: a record being appended by
 // another copy of the program is either all in or not at all.
 std::optional<QByteArray> readArchive(const QString &path, int recordSize)
@@ -56,7 +61,25 @@ namespace Backup {
 
 QString fileName(const QDateTime &when)
 {
-    return QStringLiteral("Vacanzio ") + when.toString(QStringLiteral("yyyy-MM-dd hh-mm")) + QStringLiteral(".zip");
+    return kNamePrefix + when.date().toString(kNameDate) + QLatin1Char(' ') + when.time().toString(kNameTime)
+           + kNameSuffix;
+}
+
+bool isFileName(const QString &name)
+{
+    if (!name.startsWith(kNamePrefix) || !name.endsWith(kNameSuffix))
+        return false;
+    const QStringList when =
+        name.sliced(kNamePrefix.size(), name.size() - kNamePrefix.size() - kNameSuffix.size()).split(QLatin1Char(' '));
+    if (when.size() != 2)
+        return false;
+    // Read and written again, so that only what fileName() writes counts
+    // ("2026-1-9" is no backup's). The date and the time apart, as no
+    // clock's change of hour makes a local time of them.
+    const QDate date = QDate::fromString(when.at(0), kNameDate);
+    const QTime time = QTime::fromString(when.at(1), kNameTime);
+    return date.isValid() && time.isValid() && date.toString(kNameDate) == when.at(0)
+           && time.toString(kNameTime) == when.at(1);
 }
 
 bool write(const QString &programFolder, const QString &target)

@@ -12,6 +12,8 @@ namespace Backup {
 
 // "Vacanzio 2026-12-09 10-30.zip": a backup's name, from its time.
 QString fileName(const QDateTime &when);
+// Whether `name` is one fileName() gives.
+bool isFileName(const QString &name);
 
 // Writes the backup of `programFolder` as `target`. False when it could not
 // be written whole (the detail goes to the log); nothing is then left

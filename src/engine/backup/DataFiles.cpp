@@ -5,6 +5,7 @@
 #include "engine/guests/GuestArchive.h"
 #include "engine/guests/PoliceTableStore.h"
 #include "engine/password/PasswordStore.h"
+#include "engine/properties/PropertyCodes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,18 +47,6 @@ bool isPlainRelativePath(const QString &path)
     return true;
 }
 
-// The folders, below the program folder, that some rule reaches into.
-QStringList subfolders()
-{
-    QStringList folders;
-    for (const DataFiles::Rule &rule : DataFiles::rules()) {
-        const qsizetype slash = rule.pattern.lastIndexOf(QLatin1Char('/'));
-        if (slash > 0 && !folders.contains(rule.pattern.left(slash)))
-            folders.append(rule.pattern.left(slash));
-    }
-    return folders;
-}
-
 } // namespace
 
 namespace DataFiles {
@@ -70,6 +59,9 @@ const QList<Rule> &rules()
         {RecordLayouts::conduttore().archiveName(), &RecordLayouts::conduttore()},
         {RecordLayouts::contratto().archiveName(), &RecordLayouts::contratto()},
         {GuestArchive::fileName(), &GuestArchive::layout()},
+        // The property codes, one record per landlord record; before "*.dat",
+        // which would take it for a plain file.
+        {PropertyCodes::layout().archiveName(), &PropertyCodes::layout()},
         // One receipt archive a year, named after it.
         {QStringLiteral("*.ric"), &RecordLayouts::ricevuta()},
         // The password and the settings (Rovoziv.ini, Ricevute_Generiche.ini
@@ -84,6 +76,20 @@ const QList<Rule> &rules()
         {AttachmentFolder::folderName() + QStringLiteral("/*"), nullptr},
         {PoliceTableStore::folderName() + QStringLiteral("/*"), nullptr},
     };
+    return list;
+}
+
+const QStringList &folders()
+{
+    static const QStringList list = [] {
+        QStringList found;
+        for (const Rule &rule : rules()) {
+            const qsizetype slash = rule.pattern.lastIndexOf(QLatin1Char('/'));
+            if (slash > 0 && !found.contains(rule.pattern.left(slash)))
+                found.append(rule.pattern.left(slash));
+        }
+        return found;
+    }();
     return list;
 }
 
@@ -110,7 +116,7 @@ QStringList list(const QString &folder)
         }
     };
     take(QString(), root.entryList(QDir::Files));
-    for (const QString &subfolder : subfolders())
+    for (const QString &subfolder : folders())
         take(subfolder + QLatin1Char('/'), QDir(root.filePath(subfolder)).entryList(QDir::Files));
     found.sort();
     return found;

@@ -25,6 +25,10 @@ struct Rule
 
 const QList<Rule> &rules();
 
+// The folders, below the program folder, that some rule reaches into
+// ("Documenti_Allegati").
+const QStringList &folders();
+
 // The rule that covers `relativePath` ("Archivio_Locatori.pro",
 // "Documenti_Allegati/contratto.pdf"), or nullptr for a name the program
 // does not keep or that could lead anywhere else ("..", an absolute path,

@@ -32,13 +32,7 @@ QString shown(const QString &path)
 // some zip programs write them: nothing to restore.
 bool isKnownFolderEntry(const QString &name)
 {
-    if (!name.endsWith(QLatin1Char('/')))
-        return false;
-    for (const DataFiles::Rule &rule : DataFiles::rules()) {
-        if (rule.pattern.startsWith(name))
-            return true;
-    }
-    return false;
+    return name.endsWith(QLatin1Char('/')) && DataFiles::folders().contains(name.chopped(1));
 }
 
 // Writes one entry of the zip into `path`, checking every write and its
@@ -134,7 +128,7 @@ Inspection inspect(const QString &zipPath)
                              + QStringLiteral(").") + kNothingChanged;
             return result;
         }
-        Item item{entry.name, size, entry.modified, -1};
+        Item item{entry.name, entry.modified, -1};
         if (rule->layout) {
             const int recordSize = rule->layout->recordSize();
             if (size % recordSize != 0) {

@@ -16,7 +16,6 @@ namespace Restore {
 struct Item
 {
     QString name;        // relative to the program folder
-    qint64 size = 0;
     QDateTime modified;
     qint64 records = -1;  // archives only
 };

@@ -9,7 +9,7 @@
 Q_DECLARE_LOGGING_CATEGORY(lcArchive)   // vacanzio.archive: the record files
 Q_DECLARE_LOGGING_CATEGORY(lcExport)    // vacanzio.export: the spreadsheet files
 Q_DECLARE_LOGGING_CATEGORY(lcReport)    // vacanzio.report: printing, previews, PDF
-Q_DECLARE_LOGGING_CATEGORY(lcFiles)     // vacanzio.files: settings, attachments, pictures
+Q_DECLARE_LOGGING_CATEGORY(lcFiles)     // vacanzio.files: settings, attachments, pictures, files replaced
 Q_DECLARE_LOGGING_CATEGORY(lcGuests)    // vacanzio.guests: the police code tables and guest file
 Q_DECLARE_LOGGING_CATEGORY(lcBackup)    // vacanzio.backup: backups, restores, the automatic copies
 

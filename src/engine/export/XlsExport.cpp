@@ -5,7 +5,7 @@
 #include "engine/text/Cp1252.h"
 
 #include "engine/diagnostics/Logging.h"
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
 
 #include <QFile>
 
@@ -61,13 +61,11 @@ void appendEscaped(QByteArray &out, QByteArrayView text)
 void appendEscaped(QByteArray &out, const QString &text)
 {
     const QList<uint> codePoints = text.toUcs4();
-    for (const uint codePoint : codePoints) {
-        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1);
-        const QByteArray byte = Cp1252::encode(character);
-        if (byte == "?" && codePoint != '?')
-            out.append("&#" + QByteArray::number(codePoint) + ';');
+    for (const char32_t codePoint : codePoints) {
+        if (Cp1252::canEncode(codePoint))
+            appendEscaped(out, QByteArrayView(Cp1252::encode(QString::fromUcs4(&codePoint, 1))));
         else
-            appendEscaped(out, QByteArrayView(byte));
+            out.append("&#" + QByteArray::number(quint32(codePoint)) + ';');
     }
 }
 
@@ -117,7 +115,6 @@ namespace XlsExport {
 bool write(const QString &path, const ExportDefinition &definition, const ExportRows &rows,
            const ExportProgress &progress)
 {
-    ReplacingFile::removeLeftovers(path);
     ChunkWriter writer(path);
     if (!writer.ok())
         return false;

@@ -3,7 +3,7 @@
 #include "engine/diagnostics/Logging.h"
 #include "engine/export/ExportRows.h"
 #include "engine/export/ExportTables.h"
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
 #include "engine/export/WorksheetCheck.h"
 #include "engine/zip/ZipReader.h"
 #include "engine/text/Cp1252.h"
@@ -200,7 +200,6 @@ bool isCompleteWorkbook(const QString &path, const QList<XlsxExport::Sheet> &she
 
 bool writeWorkbook(const QString &path, const QList<XlsxExport::Sheet> &sheets, const ExportProgress &progress)
 {
-    ReplacingFile::removeLeftovers(path);
     ReplacingFile file(path);
     if (!file.create())
         return false;

@@ -2,6 +2,7 @@
 
 #include "engine/archive/Record.h"
 #include "engine/diagnostics/Logging.h"
+#include "engine/files/WholeFile.h"
 #include "engine/guests/PoliceCodes.h"
 #include "engine/guests/PoliceFileChecks.h"
 #include "engine/guests/PoliceFileLayout.h"
@@ -10,8 +11,6 @@
 #include "engine/properties/PropertyCodes.h"
 #include "engine/text/DateText.h"
 #include "engine/text/TextRules.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -121,9 +120,8 @@ PoliceFileResult build(const Stay &stay, const QList<Guest> &guests, const Polic
 
 bool write(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        qCWarning(lcGuests) << "cannot write the guest file" << path << ":" << file.errorString();
+    if (!WholeFile::write(path, bytes)) {
+        qCWarning(lcGuests) << "cannot write the guest file" << path;
         return false;
     }
     return true;

@@ -1,11 +1,11 @@
 #include "engine/guests/PoliceTableStore.h"
 
 #include "engine/diagnostics/Logging.h"
+#include "engine/files/WholeFile.h"
 #include "engine/platform/Platform.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <array>
 
@@ -189,10 +189,8 @@ QString load(PoliceTableKind kind, const QString &path)
         return QStringLiteral("La cartella %1 non si può creare.").arg(QDir::toNativeSeparators(copies));
     }
     // The file as it came: the next start reads it as this one did.
-    QSaveFile copy(target);
-    const bool saved = copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.commit();
-    if (!saved) {
-        qCWarning(lcGuests) << "cannot write the table" << target << ":" << copy.errorString();
+    if (!WholeFile::write(target, bytes)) {
+        qCWarning(lcGuests) << "cannot write the table" << target;
         return QStringLiteral("La tabella non si può salvare in %1.").arg(QDir::toNativeSeparators(target));
     }
     forget();

@@ -1,11 +1,11 @@
 #include "engine/settings/IniFile.h"
 
 #include "engine/diagnostics/Logging.h"
+#include "engine/files/WholeFile.h"
 #include "engine/text/Cp1252.h"
 #include "engine/text/TextRules.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <utility>
@@ -146,23 +146,5 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
         }
     }
 
-    QSaveFile file(m_path);
-    // Unbuffered, so that a short write (disk full, file-size limit) shows
-    // in write()'s count. Through the buffer, the short write happens inside
-    // commit(), which then still installs the truncated file and succeeds.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qCWarning(lcFiles) << "cannot write" << m_path << ":" << file.errorString();
-        return false;
-    }
-    const QByteArray bytes = Cp1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    if (file.write(bytes) != bytes.size()) {
-        qCWarning(lcFiles) << "cannot write" << m_path << ":" << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcFiles) << "cannot put" << m_path << "in place:" << file.errorString();
-        return false;
-    }
-    return true;
+    return WholeFile::write(m_path, Cp1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
 }

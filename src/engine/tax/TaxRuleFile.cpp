@@ -2,13 +2,13 @@
 
 #include "engine/archive/RecordLayout.h"
 #include "engine/diagnostics/Logging.h"
+#include "engine/files/WholeFile.h"
 #include "engine/text/DateText.h"
 #include "engine/text/EuroAmount.h"
 #include "engine/text/TextRules.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -129,25 +129,7 @@ bool save(const QString &programFolder, const QList<TaxRule> &rules)
     bytes.reserve(rules.size() * layout().recordSize());
     for (const TaxRule &rule : rules)
         bytes += encode(rule);
-    QSaveFile file(QDir(programFolder).filePath(fileName()));
-    // Unbuffered, so that a short write (a full disk) shows in write()'s
-    // count: through the buffer it would happen inside commit(), which
-    // would then put the cut file in place and succeed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qCWarning(lcFiles) << "cannot write the tourist tax rules" << file.fileName() << ":" << file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        qCWarning(lcFiles) << "cannot write the tourist tax rules" << file.fileName() << ":" << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcFiles) << "cannot put the tourist tax rules in place" << file.fileName() << ":"
-                           << file.errorString();
-        return false;
-    }
-    return true;
+    return WholeFile::write(QDir(programFolder).filePath(fileName()), bytes);
 }
 
 } // namespace TaxRuleFile

@@ -39,6 +39,11 @@ QByteArray encode(const QString &text)
     return bytes;
 }
 
+bool canEncode(char32_t codePoint)
+{
+    return codePoint == U'?' || encodeCodePoint(codePoint) != '?';
+}
+
 QString decode(const char *bytes, qsizetype length)
 {
     QString text(length, Qt::Uninitialized);

@@ -68,8 +68,6 @@ QList<ZipReader::Entry> ZipReader::entries() const
             continue;
         Entry entry;
         entry.name = QString::fromUtf8(stat.name);
-        if (stat.valid & ZIP_STAT_SIZE)
-            entry.size = static_cast<qint64>(stat.size);
         if (stat.valid & ZIP_STAT_MTIME)
             entry.modified = QDateTime::fromSecsSinceEpoch(stat.mtime);
         result.append(entry);

@@ -34,7 +34,6 @@ public:
     struct Entry
     {
         QString name;
-        qint64 size = 0;
         QDateTime modified;
     };
     QList<Entry> entries() const;

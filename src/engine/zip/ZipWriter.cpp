@@ -1,7 +1,7 @@
 #include "engine/zip/ZipWriter.h"
 
 #include "engine/diagnostics/Logging.h"
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
 #include "engine/zip/ZipReader.h"
 
 #include <QSet>
@@ -217,7 +217,6 @@ void ZipWriter::add(const QString &name, const QDateTime &modified, Producer pro
 
 bool ZipWriter::write()
 {
-    ReplacingFile::removeLeftovers(m_target);
     ReplacingFile file(m_target);
     if (!file.create()) {
         m_error = QStringLiteral("cannot create the new file: ") + Logging::systemError();

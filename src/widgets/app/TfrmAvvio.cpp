@@ -17,7 +17,6 @@
 #include <QGraphicsOpacityEffect>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -205,15 +204,6 @@ void TfrmAvvio::buildTile(int tile, const QString &caption, int picture, const Q
     updateTileLook(index);
     connect(image, &ClickableLabel::clicked, this, [this, tile] { openModule(tile); });
     connect(button, &QPushButton::clicked, this, [this, tile] { openModule(tile); });
-}
-
-void TfrmAvvio::setModuleWindow(int tile, QWidget *window)
-{
-    if (!window) {
-        setModuleSource(tile, nullptr);
-        return;
-    }
-    setModuleSource(tile, [guarded = QPointer<QWidget>(window)] { return guarded.data(); });
 }
 
 void TfrmAvvio::setModuleSource(int tile, std::function<QWidget *()> source)

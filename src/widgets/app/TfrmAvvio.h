@@ -20,10 +20,9 @@ public:
     explicit TfrmAvvio(QWidget *parent = nullptr);
 
     // The window a tile opens (1 landlords, 2 tenants, 3 contracts,
-    // 4 receipts). A tile without a window stays disabled.
-    void setModuleWindow(int tile, QWidget *window);
-    // The same, asked for only when the tile is clicked, so that the
-    // program builds a module's window at its first use.
+    // 4 receipts), asked for only when the tile is clicked, so that the
+    // program builds a module's window at its first use. A tile without a
+    // source stays disabled.
     void setModuleSource(int tile, std::function<QWidget *()> source);
     // Shows a module's window and hides the home window.
     void openModule(int tile);

@@ -1,4 +1,5 @@
 #include "LogCapture.h"
+#include "TestFiles.h"
 #include "engine/archive/ArchiveFile.h"
 
 #include <QFile>
@@ -22,18 +23,6 @@ QByteArray recordOf(char fill)
     return QByteArray(kSize, fill);
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 } // namespace
 
 class TestArchiveFile : public QObject
@@ -81,12 +70,12 @@ void TestArchiveFile::openCreatesAnEmptyArchive()
 
 void TestArchiveFile::openNeverTruncates()
 {
-    writeBytes(m_path, recordOf('a') + recordOf('b'));
+    QVERIFY(TestFiles::write(m_path, recordOf('a') + recordOf('b')));
     ArchiveFile file(m_path, kSize);
     QVERIFY(file.open());
     QCOMPARE(file.count(), 2);
     file.close();
-    QCOMPARE(fileBytes(m_path), recordOf('a') + recordOf('b'));
+    QCOMPARE(TestFiles::read(m_path), recordOf('a') + recordOf('b'));
 }
 
 void TestArchiveFile::readWriteAndAppend()
@@ -101,12 +90,12 @@ void TestArchiveFile::readWriteAndAppend()
     QVERIFY(file.read(2, &record));
     QCOMPARE(record, recordOf('b'));
     file.close();
-    QCOMPARE(fileBytes(m_path), recordOf('c') + recordOf('b'));
+    QCOMPARE(TestFiles::read(m_path), recordOf('c') + recordOf('b'));
 }
 
 void TestArchiveFile::trailingFragmentIsIgnoredAndOverwritten()
 {
-    writeBytes(m_path, recordOf('a') + QByteArray(5, 'z'));
+    QVERIFY(TestFiles::write(m_path, recordOf('a') + QByteArray(5, 'z')));
     ArchiveFile file(m_path, kSize);
     QVERIFY(file.open());
     QCOMPARE(file.count(), 1);
@@ -114,7 +103,7 @@ void TestArchiveFile::trailingFragmentIsIgnoredAndOverwritten()
     QVERIFY(!file.read(2, &record));
     QVERIFY(file.write(2, recordOf('b')));
     file.close();
-    QCOMPARE(fileBytes(m_path), recordOf('a') + recordOf('b'));
+    QCOMPARE(TestFiles::read(m_path), recordOf('a') + recordOf('b'));
 }
 
 void TestArchiveFile::writeOutsideTheArchiveFails()
@@ -180,7 +169,7 @@ void TestArchiveFile::diskFullLeavesTheArchiveAsItWas()
 
 void TestArchiveFile::scanVisitsEveryRecordInOrder()
 {
-    writeBytes(m_path, recordOf('a') + recordOf('b') + recordOf('c') + QByteArray(3, 'z'));
+    QVERIFY(TestFiles::write(m_path, recordOf('a') + recordOf('b') + recordOf('c') + QByteArray(3, 'z')));
     ArchiveFile file(m_path, kSize);
     QVERIFY(file.open());
     QByteArray seen;
@@ -210,7 +199,7 @@ void TestArchiveFile::scanBytesCrossesBlocksInOrder()
     QByteArray bytes;
     for (int k = 1; k <= records; ++k)
         bytes += QByteArray::number(k).leftJustified(kSize, '.');
-    writeBytes(m_path, bytes + QByteArray(5, 'z'));
+    QVERIFY(TestFiles::write(m_path, bytes + QByteArray(5, 'z')));
     ArchiveFile file(m_path, kSize);
     QVERIFY(file.open());
     qint64 visited = 0;
@@ -228,7 +217,7 @@ void TestArchiveFile::scanBytesCrossesBlocksInOrder()
 
 void TestArchiveFile::growToAppendsEmptyRecordsOverAFragment()
 {
-    writeBytes(m_path, recordOf('a') + QByteArray(5, 'z'));
+    QVERIFY(TestFiles::write(m_path, recordOf('a') + QByteArray(5, 'z')));
     ArchiveFile file(m_path, kSize);
     QVERIFY(file.open());
     QVERIFY(file.growTo(1));
@@ -237,7 +226,7 @@ void TestArchiveFile::growToAppendsEmptyRecordsOverAFragment()
     QCOMPARE(file.count(), 3);
     file.close();
     // The fragment is gone, not taken into the first new record.
-    QCOMPARE(fileBytes(m_path), recordOf('a') + QByteArray(2 * kSize, '\0'));
+    QCOMPARE(TestFiles::read(m_path), recordOf('a') + QByteArray(2 * kSize, '\0'));
 }
 
 void TestArchiveFile::twoProgramsAppendingAtOnceLoseNothing()
@@ -253,7 +242,7 @@ void TestArchiveFile::twoProgramsAppendingAtOnceLoseNothing()
     QCOMPARE(first.exitCode(), 0);
     QCOMPARE(second.exitCode(), 0);
 
-    const QByteArray bytes = fileBytes(m_path);
+    const QByteArray bytes = TestFiles::read(m_path);
     QCOMPARE(bytes.size(), 2 * perProgram * kSize);
     QSet<QByteArray> records;
     for (int k = 0; k < 2 * perProgram; ++k) {
@@ -274,7 +263,7 @@ void TestArchiveFile::aWriterWaitingOnAReplacedArchiveWritesIntoTheNewOne()
     // A restore holds the archive's lock while it puts another file in its
     // place. A save that was waiting for that lock must land in the new
     // archive, not in the old file moved aside.
-    writeBytes(m_path, recordOf('a'));
+    QVERIFY(TestFiles::write(m_path, recordOf('a')));
     ArchiveFile restoring(m_path, kSize);
     QVERIFY(restoring.open());
 
@@ -288,15 +277,15 @@ void TestArchiveFile::aWriterWaitingOnAReplacedArchiveWritesIntoTheNewOne()
 
     const QString aside = m_path + QStringLiteral(".sostituito");
     const QString incoming = m_path + QStringLiteral(".nuovo");
-    writeBytes(incoming, recordOf('n') + recordOf('n'));
+    QVERIFY(TestFiles::write(incoming, recordOf('n') + recordOf('n')));
     QVERIFY(QFile::rename(m_path, aside));
     QVERIFY(QFile::rename(incoming, m_path));
     restoring.close();
 
     QVERIFY(saving->wait(10000));
     QVERIFY(saved);
-    QCOMPARE(fileBytes(m_path), recordOf('n') + recordOf('n') + recordOf('s'));
-    QCOMPARE(fileBytes(aside), recordOf('a'));
+    QCOMPARE(TestFiles::read(m_path), recordOf('n') + recordOf('n') + recordOf('s'));
+    QCOMPARE(TestFiles::read(aside), recordOf('a'));
 }
 
 QTEST_GUILESS_MAIN(TestArchiveFile)

@@ -4,6 +4,7 @@
 #include "engine/backup/DataFiles.h"
 #include "engine/backup/Restore.h"
 #include "engine/guests/GuestArchive.h"
+#include "engine/properties/PropertyCodes.h"
 #include "engine/zip/ZipReader.h"
 #include "engine/zip/ZipWriter.h"
 
@@ -60,6 +61,7 @@ private slots:
 
     void dataFiles_data();
     void dataFiles();
+    void backupFileNames();
     void backupHoldsEveryDataFile();
     void backupWhileAnotherCopyAppends();
     void restoreReplacesAndKeepsTheReplaced();
@@ -97,7 +99,8 @@ void TestBackup::fillProgramFolder()
                                   {ArchiveFixture::record(RecordLayouts::ricevuta(), {})}));
     QVERIFY(TestFiles::write(data(QStringLiteral("unins000.dll")), "[Accesso]\r\nValore=xyz\r\n"));
     QVERIFY(TestFiles::write(data(QStringLiteral("Rovoziv.ini")), "[Contratti Locazione]\r\nLuogo=Rimini\r\n"));
-    QVERIFY(TestFiles::write(data(QStringLiteral("Codici_Immobili.dat")), "IT-RN-0042\r\n"));
+    QVERIFY(ArchiveFixture::write(data(QStringLiteral("Codici_Immobili.dat")),
+                                  {ArchiveFixture::record(PropertyCodes::layout(), {{QStringLiteral("CIN"), "IT042"}})}));
     QVERIFY(TestFiles::write(data(QStringLiteral("Logo.bmp")), TestFiles::noise(5000, 7)));
     QVERIFY(TestFiles::write(data(QStringLiteral("Documenti_Allegati/contratto firmato.pdf")), TestFiles::noise(20000, 8)));
     QVERIFY(TestFiles::write(data(QStringLiteral("Tabelle_Questura/comuni.csv")), "Codice;Descrizione\r\n"));
@@ -122,7 +125,9 @@ void TestBackup::dataFiles_data()
     QTest::newRow("contract settings") << "Rovoziv.ini" << true << 0;
     QTest::newRow("receipt settings") << "Ricevute_Generiche.ini" << true << 0;
     QTest::newRow("a settings file to come") << "Imposta_Soggiorno.ini" << true << 0;
-    QTest::newRow("a data file to come") << "Codici_Immobili.dat" << true << 0;
+    QTest::newRow("property codes") << "Codici_Immobili.dat" << true << PropertyCodes::layout().recordSize();
+    QTest::newRow("tourist tax rules, written whole") << "Imposta_Soggiorno.dat" << true << 0;
+    QTest::newRow("a data file to come") << "Nuovi_Dati.dat" << true << 0;
     QTest::newRow("logo") << "Logo.bmp" << true << 0;
     QTest::newRow("attachment") << "Documenti_Allegati/contratto.pdf" << true << 0;
     QTest::newRow("police table") << "Tabelle_Questura/comuni.csv" << true << 0;
@@ -150,6 +155,16 @@ void TestBackup::dataFiles()
     QCOMPARE(rule != nullptr, kept);
     if (rule)
         QCOMPARE(rule->layout ? rule->layout->recordSize() : 0, recordSize);
+}
+
+void TestBackup::backupFileNames()
+{
+    QVERIFY(Backup::isFileName(Backup::fileName(kNow)));
+    QVERIFY(Backup::isFileName(QStringLiteral("Vacanzio 2026-03-29 02-30.zip")));
+    for (const char *other : {"Vacanzio 2026-12-09 10-30.zip.bak", "Vacanzio 2026-12-09.zip", "vacanzio 2026-12-09 10-30.zip",
+                              "Vacanzio 2026-1-09 10-30.zip", "Vacanzio 2026-12-09  10-30.zip", "Vacanzio .zip",
+                              "Vacanzio 2026-12-09 10-30 (2).zip", "appunti.txt"})
+        QVERIFY2(!Backup::isFileName(QString::fromLatin1(other)), other);
 }
 
 void TestBackup::backupHoldsEveryDataFile()
@@ -271,6 +286,7 @@ void TestBackup::damagedCopyIsRefusedWithNothingChanged_data()
     QTest::newRow("a name the program does not keep") << "unknown" << "non usa";
     QTest::newRow("a path out of the folder") << "escape" << "non usa";
     QTest::newRow("half a record") << "half" << "schede intere";
+    QTest::newRow("half a property codes record") << "half codes" << "schede intere";
     QTest::newRow("only files of other programs") << "others" << "non usa";
 }
 
@@ -292,6 +308,9 @@ void TestBackup::damagedCopyIsRefusedWithNothingChanged()
         writer.add(QStringLiteral("Documenti_Allegati/../../fuori.ini"), when, fixed("x"));
     if (damage == QLatin1String("half"))
         writer.add(QStringLiteral("Archivio_Locatori.pro"), when, fixed(landlord(QStringLiteral("Rossi")).left(1000)));
+    if (damage == QLatin1String("half codes"))
+        writer.add(QStringLiteral("Codici_Immobili.dat"), when,
+                   fixed(ArchiveFixture::record(PropertyCodes::layout(), {}).repeated(2).chopped(40)));
     if (damage == QLatin1String("others")) {
         ZipWriter other(zip);
         other.add(QStringLiteral("leggimi.txt"), when, fixed("x"));

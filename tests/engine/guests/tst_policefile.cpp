@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "FileSizeLimit.h"
 #include "LogCapture.h"
 #include "engine/archive/Record.h"
 #include "engine/archive/RecordLayouts.h"
@@ -154,6 +155,7 @@ private slots:
     void writeReplacesTheFile();
     void writeFailureReported();
     void stayOfContract();
+    void writeOnAFullDiskKeepsTheOldFile();
     void proposedFileName_data();
     void proposedFileName();
 
@@ -478,6 +480,23 @@ void TestPoliceFile::stayOfContract()
     const Stay stay = PoliceFile::stayOf(m_platform->programFolder(), contract);
     QCOMPARE(stay.arrival, QDate(2025, 7, 28));
     QCOMPARE(stay.nights, 3);
+}
+
+void TestPoliceFile::writeOnAFullDiskKeepsTheOldFile()
+{
+    const QString path = m_platform->filePath(QStringLiteral("Schedine.txt"));
+    QVERIFY(PoliceFile::write(path, "16"));
+    {
+        // The disk fills after 100 bytes of the new file.
+        FileSizeLimit diskFull(100);
+        QVERIFY(diskFull.isActive());
+        QVERIFY(!PoliceFile::write(path, QByteArray(500, 'x')));
+    }
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("16"));
+    QCOMPARE(QDir(m_platform->folder()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("Schedine.txt")});
 }
 
 void TestPoliceFile::proposedFileName_data()

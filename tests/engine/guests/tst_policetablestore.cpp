@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "FileSizeLimit.h"
 #include "LogCapture.h"
 #include "TestFiles.h"
 #include "engine/guests/PoliceTableStore.h"
@@ -31,6 +32,7 @@ private slots:
     void malformedFileRefusedWithItsLine();
     void unreadableFileRefused();
     void copyThatCannotBeWrittenChangesNothing();
+    void copyCutByAFullDiskChangesNothing();
     void damagedLoadedCopyFallsBack();
     void restoreBuiltIn();
 
@@ -155,6 +157,22 @@ void TestPoliceTableStore::copyThatCannotBeWrittenChangesNothing()
     const QString error = PoliceTableStore::load(PoliceTableKind::Comuni, chosenFile(kNewerComuni));
     QVERIFY2(error.contains(QStringLiteral("Tabelle_Questura")), qPrintable(error));
     QCOMPARE(log.messages(QStringLiteral("vacanzio.guests")).size(), 1);
+    QCOMPARE(PoliceTableStore::status(PoliceTableKind::Comuni).source, PoliceTableSource::BuiltIn);
+    QCOMPARE(PoliceTableStore::codes()->comuneCount(), 11284);
+}
+
+void TestPoliceTableStore::copyCutByAFullDiskChangesNothing()
+{
+    const QString chosen = chosenFile(kNewerComuni);
+    QString error;
+    {
+        // The disk fills after 20 bytes of the copy.
+        FileSizeLimit diskFull(20);
+        QVERIFY(diskFull.isActive());
+        error = PoliceTableStore::load(PoliceTableKind::Comuni, chosen);
+    }
+    QVERIFY2(error.contains(QStringLiteral("Tabelle_Questura")), qPrintable(error));
+    QVERIFY(!QFileInfo::exists(m_platform->filePath(QStringLiteral("Tabelle_Questura/comuni.csv"))));
     QCOMPARE(PoliceTableStore::status(PoliceTableKind::Comuni).source, PoliceTableSource::BuiltIn);
     QCOMPARE(PoliceTableStore::codes()->comuneCount(), 11284);
 }

@@ -1,4 +1,5 @@
 #include "ArchiveFixture.h"
+#include "TestFiles.h"
 #include "engine/archive/Record.h"
 #include "engine/archive/RecordLayout.h"
 #include "engine/archive/RecordLayouts.h"
@@ -124,7 +125,7 @@ void TestPropertyCodes::validCin()
 void TestPropertyCodes::savedCodesComeBack()
 {
     QVERIFY(save(folder(), 1, kRossi, kCodes));
-    const QByteArray bytes = ArchiveFixture::read(codesFile());
+    const QByteArray bytes = TestFiles::read(codesFile());
     QCOMPARE(bytes.size(), kCodesSize);
     QCOMPARE(bytes.mid(0, 17), QByteArray("\x10RSSMRA70A01G478X"));
     QCOMPARE(bytes.mid(17, 12), QByteArray("\x0bROSSI MARIO"));
@@ -140,7 +141,7 @@ void TestPropertyCodes::savedCodesComeBack()
     // Saved again over themselves: still one record.
     const Codes changed{kCodes.cin, QString(), QStringLiteral("B7")};
     QVERIFY(save(folder(), 1, kRossi, changed));
-    QCOMPARE(ArchiveFixture::read(codesFile()).size(), kCodesSize);
+    QCOMPARE(TestFiles::read(codesFile()).size(), kCodesSize);
     QCOMPARE(load(folder(), 1, kRossi)->codes, changed);
 }
 
@@ -157,7 +158,7 @@ void TestPropertyCodes::ownerIsComparedTrimmedAndCaseBlind()
 void TestPropertyCodes::positionsBeforeGetEmptyRecords()
 {
     QVERIFY(save(folder(), 3, kRossi, kCodes));
-    QCOMPARE(ArchiveFixture::read(codesFile()).size(), 3 * kCodesSize);
+    QCOMPARE(TestFiles::read(codesFile()).size(), 3 * kCodesSize);
     for (qint64 position : {1, 2}) {
         const std::optional<Stored> stored = load(folder(), position, kRossi);
         QVERIFY(stored);
@@ -167,7 +168,7 @@ void TestPropertyCodes::positionsBeforeGetEmptyRecords()
     QCOMPARE(load(folder(), 3, kRossi)->link, Link::Valid);
     QCOMPARE(load(folder(), 4, kRossi)->link, Link::None);
     QVERIFY(save(folder(), 1, kVerdi, kCodes));
-    QCOMPARE(ArchiveFixture::read(codesFile()).size(), 3 * kCodesSize);
+    QCOMPARE(TestFiles::read(codesFile()).size(), 3 * kCodesSize);
     QCOMPARE(load(folder(), 3, kRossi)->codes, kCodes);
 }
 
@@ -214,7 +215,7 @@ void TestPropertyCodes::damagedTailIsNeverRead()
     // the codes it begins with are never given.
     QVERIFY(save(folder(), 1, kVerdi, kCodes));
     QVERIFY(save(folder(), 2, kRossi, kCodes));
-    QByteArray bytes = ArchiveFixture::read(codesFile());
+    QByteArray bytes = TestFiles::read(codesFile());
     bytes.chop(40);
     QVERIFY(ArchiveFixture::write(codesFile(), {bytes}));
     const std::optional<Stored> stored = load(folder(), 2, kRossi);
@@ -225,15 +226,15 @@ void TestPropertyCodes::damagedTailIsNeverRead()
     // The next save writes a whole record over the fragment.
     const Codes others{QStringLiteral("IT99"), QString(), QString()};
     QVERIFY(save(folder(), 2, kRossi, others));
-    QCOMPARE(ArchiveFixture::read(codesFile()).size(), 2 * kCodesSize);
+    QCOMPARE(TestFiles::read(codesFile()).size(), 2 * kCodesSize);
     QCOMPARE(load(folder(), 2, kRossi)->codes, others);
 
     // Or, saved further on, empty records over it.
-    bytes = ArchiveFixture::read(codesFile());
+    bytes = TestFiles::read(codesFile());
     bytes.chop(40);
     QVERIFY(ArchiveFixture::write(codesFile(), {bytes}));
     QVERIFY(save(folder(), 4, kVerdi, others));
-    QCOMPARE(ArchiveFixture::read(codesFile()).size(), 4 * kCodesSize);
+    QCOMPARE(TestFiles::read(codesFile()).size(), 4 * kCodesSize);
     QCOMPARE(load(folder(), 2, kRossi)->link, Link::None);
     QCOMPARE(load(folder(), 3, kRossi)->link, Link::None);
     QCOMPARE(load(folder(), 4, kVerdi)->codes, others);

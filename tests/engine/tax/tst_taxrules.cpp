@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "FileSizeLimit.h"
 #include "LogCapture.h"
+#include "TestFiles.h"
 #include "engine/archive/RecordLayout.h"
 #include "engine/guests/PoliceTableStore.h"
 #include "engine/tax/TaxRuleChecks.h"
@@ -113,7 +114,7 @@ void TestTaxRules::savedRulesReadBack()
     QCOMPARE(loaded.rules, rules);
     QCOMPARE(loaded.passedOver, 0);
     // A rate is stored the way it is typed.
-    const QByteArray bytes = ArchiveFixture::read(m_platform->filePath(TaxRuleFile::fileName()));
+    const QByteArray bytes = TestFiles::read(m_platform->filePath(TaxRuleFile::fileName()));
     QCOMPARE(bytes.mid(86, 5), QByteArray("\x04" "1,50"));
 }
 

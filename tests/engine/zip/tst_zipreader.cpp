@@ -1,6 +1,7 @@
 #include "engine/zip/ZipReader.h"
 
-#include <QFile>
+#include "TestFiles.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -163,8 +164,7 @@ void TestZipReader::init()
 QString TestZipReader::write(const QByteArray &bytes)
 {
     const QString path = m_dir->filePath(QStringLiteral("file.zip"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    if (!TestFiles::write(path, bytes))
         QTest::qFail("cannot write the zip file", __FILE__, __LINE__);
     return path;
 }

@@ -33,10 +33,4 @@ bool write(const QString &path, const QList<QByteArray> &records, const QByteArr
     return file.write(trailer) == trailer.size();
 }
 
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace ArchiveFixture

@@ -20,7 +20,5 @@ using Fields = QList<QPair<QString, QByteArray>>;
 QByteArray record(const RecordLayout &layout, const Fields &fields);
 // Writes the records, then `trailer` (a fragment shorter than a record).
 bool write(const QString &path, const QList<QByteArray> &records, const QByteArray &trailer = {});
-// The bytes of a file; empty when it cannot be read.
-QByteArray read(const QString &path);
 
 } // namespace ArchiveFixture

@@ -2,6 +2,7 @@
 #include "CardTestTools.h"
 #include "FakePlatform.h"
 #include "KeyInput.h"
+#include "TestFiles.h"
 #include "engine/archive/RecordLayouts.h"
 #include "engine/properties/PropertyCodes.h"
 #include "widgets/properties/TfrmCodiciImmobile.h"
@@ -149,7 +150,7 @@ void TestCodesWindow::wrongCinIsRefused()
 {
     QFETCH(QString, cin);
     QVERIFY(PropertyCodes::save(m_platform->folder(), 1, kRossi, {QStringLiteral("IT1"), {}, {}}));
-    const QByteArray before = ArchiveFixture::read(codesFile());
+    const QByteArray before = TestFiles::read(codesFile());
     openOn(1);
     field("txtCIN")->setText(cin);
     field("txtIdAppartamento")->setText(QStringLiteral("77"));
@@ -160,7 +161,7 @@ void TestCodesWindow::wrongCinIsRefused()
     QCOMPARE(m_platform->lastMessage().text, kInvalidCin);
     QCOMPARE(QApplication::focusWidget(), field("txtCIN"));
     QVERIFY(m_window->isVisible());
-    QCOMPARE(ArchiveFixture::read(codesFile()), before);
+    QCOMPARE(TestFiles::read(codesFile()), before);
 }
 
 void TestCodesWindow::codesOfAnOverwrittenCardAreNotShown()

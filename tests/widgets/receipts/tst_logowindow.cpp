@@ -1,6 +1,7 @@
 #include "CardTestTools.h"
 #include "FakePlatform.h"
 #include "FileSizeLimit.h"
+#include "TestFiles.h"
 #include "engine/receipts/DefaultLogo.h"
 #include "widgets/receipts/TfrmLogo.h"
 
@@ -51,12 +52,6 @@ QImage twoColourPicture(QSize size)
             picture.setPixelColor(x, y, Qt::green);
     }
     return picture;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool sameColour(QColor a, QColor b, int tolerance = 12)
@@ -269,7 +264,7 @@ void TestLogoWindow::chosenPictureIsSavedAsBitmap()
     button("btnApplica")->click();
 
     QVERIFY(!m_window->isVisible());
-    const QByteArray saved = fileBytes(logoPath());
+    const QByteArray saved = TestFiles::read(logoPath());
     QVERIFY(saved.startsWith("BM"));
     QVERIFY(!saved.startsWith("\xFF\xD8"));
     QBuffer buffer;
@@ -303,7 +298,7 @@ void TestLogoWindow::cancelledDialogChangesNothing()
 {
     const QImage saved = twoColourPicture(QSize(80, 40));
     QVERIFY(saved.save(logoPath(), "BMP"));
-    const QByteArray before = fileBytes(logoPath());
+    const QByteArray before = TestFiles::read(logoPath());
     openWindow();
     pictureButton("btnCancLogo")->click();
 
@@ -312,7 +307,7 @@ void TestLogoWindow::cancelledDialogChangesNothing()
     QCOMPARE(m_platform->fileDialogTitles.size(), 1);
     QVERIFY(m_window->isVisible());
     QVERIFY(samePixels(m_window->currentLogo(), blankLogoImage()));
-    QCOMPARE(fileBytes(logoPath()), before);
+    QCOMPARE(TestFiles::read(logoPath()), before);
 }
 
 void TestLogoWindow::unreadableChoiceGivesTheDefault()
@@ -349,7 +344,7 @@ void TestLogoWindow::builtInPictureButtons()
     QVERIFY(samePixels(shownPicture(), expected));
     button("btnApplica")->click();
 
-    QVERIFY(fileBytes(logoPath()).startsWith("BM"));
+    QVERIFY(TestFiles::read(logoPath()).startsWith("BM"));
     const QImage saved(logoPath(), "BMP");
     QCOMPARE(saved.size(), expected.size());
     QVERIFY(samePixels(saved, expected));
@@ -379,7 +374,7 @@ void TestLogoWindow::failedSaveKeepsTheOldLogo()
     QByteArray before;
     if (diskFull) {
         QVERIFY(blankLogoImage().save(logoPath(), "BMP"));
-        before = fileBytes(logoPath());
+        before = TestFiles::read(logoPath());
     } else {
         QVERIFY(QDir(m_platform->folder()).mkdir(LogoName));
     }
@@ -406,7 +401,7 @@ void TestLogoWindow::failedSaveKeepsTheOldLogo()
     QVERIFY(samePixels(m_window->currentLogo(), defaultLogoImage()));
     QVERIFY(samePixels(shownPicture(), defaultLogoImage()));
     if (diskFull)
-        QCOMPARE(fileBytes(logoPath()), before);
+        QCOMPARE(TestFiles::read(logoPath()), before);
     else
         QVERIFY(QFileInfo(logoPath()).isDir());
     // No half-written file left beside it.

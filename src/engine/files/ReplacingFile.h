@@ -11,7 +11,7 @@
 // finished file and renaming it over the target, it is "<target>.XXXXXX";
 // such a file stays locked while its writer lives, so that the next writer
 // of the same target can tell a leftover from a file being written and
-// remove it (removeLeftovers()).
+// remove it (create() does, through removeLeftovers()).
 class ReplacingFile
 {
 public:
@@ -21,7 +21,8 @@ public:
     ReplacingFile &operator=(const ReplacingFile &) = delete;
 
     // Creates the empty new file in the target's folder, with the target's
-    // permissions when it exists.
+    // permissions when it exists, after removing the leftovers of writers
+    // of the same target that were killed.
     bool create();
     // A path that opens the new file, for writers that want a name (the
     // file descriptor's entry under /proc for an unnamed file).

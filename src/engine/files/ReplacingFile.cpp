@@ -1,4 +1,4 @@
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
 
 #include "engine/diagnostics/Logging.h"
 
@@ -77,10 +77,11 @@ bool ReplacingFile::create()
 {
     if (m_fd >= 0)
         return false;
+    removeLeftovers(m_target);
     const QByteArray folder = QFile::encodeName(QFileInfo(m_target).absolutePath());
     if (!createUnnamed(folder) && !createNamed()) {
         const QString reason = Logging::systemError();
-        qCWarning(lcExport) << "cannot create a file beside" << m_target << ":" << reason;
+        qCWarning(lcFiles) << "cannot create a file beside" << m_target << ":" << reason;
         return false;
     }
     // Held until the file is closed: a file of this name that nobody holds
@@ -134,7 +135,7 @@ bool ReplacingFile::commit()
         return false;
     if (::fsync(m_fd) != 0) {
         const QString reason = Logging::systemError();
-        qCWarning(lcExport) << "cannot flush the new" << m_target << ":" << reason;
+        qCWarning(lcFiles) << "cannot flush the new" << m_target << ":" << reason;
         return false;
     }
     if (m_named.isEmpty()) {
@@ -151,7 +152,7 @@ bool ReplacingFile::commit()
         }
         if (m_named.isEmpty()) {
             const QString reason = Logging::systemError();
-            qCWarning(lcExport) << "cannot name the new" << m_target << ":" << reason;
+            qCWarning(lcFiles) << "cannot name the new" << m_target << ":" << reason;
             return false;
         }
     }
@@ -160,7 +161,7 @@ bool ReplacingFile::commit()
     m_committed = std::rename(QFile::encodeName(m_named).constData(), QFile::encodeName(m_target).constData()) == 0;
     if (!m_committed) {
         const QString reason = Logging::systemError();
-        qCWarning(lcExport) << "cannot put the new file in place of" << m_target << ":" << reason;
+        qCWarning(lcFiles) << "cannot put the new file in place of" << m_target << ":" << reason;
         return false;
     }
     m_named.clear();

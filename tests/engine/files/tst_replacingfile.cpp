@@ -1,4 +1,6 @@
-#include "engine/export/ReplacingFile.h"
+#include "engine/files/ReplacingFile.h"
+
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,12 +31,11 @@ private slots:
     void killedWriterLeavesNothing();
     void leftoversOfDeadWritersAreRemoved();
     void aLiveWritersFileIsKept();
+    void createRemovesLeftovers();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QStringList files() const { return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-    static bool put(const QString &path, const QByteArray &bytes);
-    static QByteArray bytesOf(const QString &path);
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -44,42 +45,30 @@ void TestReplacingFile::init()
     QVERIFY(m_dir->isValid());
 }
 
-bool TestReplacingFile::put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray TestReplacingFile::bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void TestReplacingFile::commitReplacesTheTarget()
 {
-    QVERIFY(put(path("out.xlsx"), "old"));
+    QVERIFY(TestFiles::write(path("out.xlsx"), "old"));
     ReplacingFile file(path("out.xlsx"));
     QVERIFY(file.create());
     QVERIFY(file.temporaryPath() != path("out.xlsx"));
-    QVERIFY(put(file.temporaryPath(), "new"));
-    QCOMPARE(bytesOf(path("out.xlsx")), QByteArray("old"));
+    QVERIFY(TestFiles::write(file.temporaryPath(), "new"));
+    QCOMPARE(TestFiles::read(path("out.xlsx")), QByteArray("old"));
     // Unnamed until it is complete.
     QCOMPARE(files(), QStringList{"out.xlsx"});
     QVERIFY(file.commit());
-    QCOMPARE(bytesOf(path("out.xlsx")), QByteArray("new"));
+    QCOMPARE(TestFiles::read(path("out.xlsx")), QByteArray("new"));
     QCOMPARE(files(), QStringList{"out.xlsx"});
 }
 
 void TestReplacingFile::notCommittedLeavesNothing()
 {
-    QVERIFY(put(path("out.xlsx"), "old"));
+    QVERIFY(TestFiles::write(path("out.xlsx"), "old"));
     {
         ReplacingFile file(path("out.xlsx"));
         QVERIFY(file.create());
-        QVERIFY(put(file.temporaryPath(), "half"));
+        QVERIFY(TestFiles::write(file.temporaryPath(), "half"));
     }
-    QCOMPARE(bytesOf(path("out.xlsx")), QByteArray("old"));
+    QCOMPARE(TestFiles::read(path("out.xlsx")), QByteArray("old"));
     QCOMPARE(files(), QStringList{"out.xlsx"});
 }
 
@@ -95,7 +84,7 @@ void TestReplacingFile::newFileIsReadableByOthers()
 
 void TestReplacingFile::keepsTheTargetsPermissions()
 {
-    QVERIFY(put(path("out.xlsx"), "old"));
+    QVERIFY(TestFiles::write(path("out.xlsx"), "old"));
     const QFile::Permissions chosen = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup;
     QVERIFY(QFile::setPermissions(path("out.xlsx"), chosen));
     ReplacingFile file(path("out.xlsx"));
@@ -114,14 +103,14 @@ void TestReplacingFile::missingFolderFails()
 
 void TestReplacingFile::killedWriterLeavesNothing()
 {
-    QVERIFY(put(path("out.xlsx"), "old"));
+    QVERIFY(TestFiles::write(path("out.xlsx"), "old"));
     const pid_t child = fork();
     QVERIFY(child >= 0);
     if (child == 0) {
         // Half-way through the writing, the power goes.
         ReplacingFile file(path("out.xlsx"));
         if (file.create())
-            put(file.temporaryPath(), "half");
+            TestFiles::write(file.temporaryPath(), "half");
         ::raise(SIGKILL);
         ::_exit(0);
     }
@@ -129,7 +118,7 @@ void TestReplacingFile::killedWriterLeavesNothing()
     QCOMPARE(::waitpid(child, &status, 0), child);
     QVERIFY(WIFSIGNALED(status));
     QCOMPARE(files(), QStringList{"out.xlsx"});
-    QCOMPARE(bytesOf(path("out.xlsx")), QByteArray("old"));
+    QCOMPARE(TestFiles::read(path("out.xlsx")), QByteArray("old"));
 }
 
 void TestReplacingFile::leftoversOfDeadWritersAreRemoved()
@@ -138,7 +127,7 @@ void TestReplacingFile::leftoversOfDeadWritersAreRemoved()
     // leaves, beside files that only look alike.
     for (const char *name : {"out.xlsx", "out.xlsx.Ab12Cd", "out.xlsx.zzzzzz", "out.xlsx.bak", "out.xlsx.Ab12Cde",
                              "out.xls.Ab12Cd", "other.xlsx.Ab12Cd"})
-        QVERIFY(put(path(QString::fromLatin1(name)), "x"));
+        QVERIFY(TestFiles::write(path(QString::fromLatin1(name)), "x"));
     ReplacingFile::removeLeftovers(path("out.xlsx"));
     QCOMPARE(files(), (QStringList{"other.xlsx.Ab12Cd", "out.xls.Ab12Cd", "out.xlsx", "out.xlsx.Ab12Cde",
                                    "out.xlsx.bak"}));
@@ -147,7 +136,7 @@ void TestReplacingFile::leftoversOfDeadWritersAreRemoved()
 void TestReplacingFile::aLiveWritersFileIsKept()
 {
     // Another copy of the program writing the same export holds its file.
-    QVERIFY(put(path("out.xlsx.Ab12Cd"), "being written"));
+    QVERIFY(TestFiles::write(path("out.xlsx.Ab12Cd"), "being written"));
     const int held = ::open(QFile::encodeName(path("out.xlsx.Ab12Cd")).constData(), O_RDONLY | O_CLOEXEC);
     QVERIFY(held >= 0);
     QCOMPARE(::flock(held, LOCK_EX), 0);
@@ -156,6 +145,22 @@ void TestReplacingFile::aLiveWritersFileIsKept()
     ::close(held);
     ReplacingFile::removeLeftovers(path("out.xlsx"));
     QVERIFY(!QFile::exists(path("out.xlsx.Ab12Cd")));
+}
+
+void TestReplacingFile::createRemovesLeftovers()
+{
+    // A dead writer's leftover goes as the next writer starts; a live
+    // writer's file stays.
+    QVERIFY(TestFiles::write(path("out.xlsx.Ab12Cd"), "left by a killed writer"));
+    QVERIFY(TestFiles::write(path("out.xlsx.Ef34Gh"), "being written"));
+    const int held = ::open(QFile::encodeName(path("out.xlsx.Ef34Gh")).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(held >= 0);
+    QCOMPARE(::flock(held, LOCK_EX), 0);
+    ReplacingFile file(path("out.xlsx"));
+    QVERIFY(file.create());
+    QVERIFY(!QFile::exists(path("out.xlsx.Ab12Cd")));
+    QVERIFY(QFile::exists(path("out.xlsx.Ef34Gh")));
+    ::close(held);
 }
 
 QTEST_GUILESS_MAIN(TestReplacingFile)
