@@ -127,8 +127,7 @@ std::optional<ReportStayList> read(const QString &programFolder, const PoliceCod
         stay.landlord = field("Locatore");
         stay.landlordFiscalCode = TextRules::upperAscii(field("CodFiscLoc"));
         stay.tenant = field("Conduttore");
-        stay.rentText = field("ImpCanone");
-        stay.rentCents = EuroAmount::parseCents(stay.rentText);
+        stay.rentCents = EuroAmount::parseCents(field("ImpCanone"));
         stay.guests = {FirstGuest::fromContract(record, std::nullopt, [&comuni](const QString &name,
                                                                                   const QString &province) {
             return comuni.placeCode(name, province);

@@ -34,14 +34,12 @@ struct ReportStay
     QString landlord;
     QString landlordFiscalCode;  // upper case
     QString tenant;
-    QString rentText;                 // ImpCanone as typed
-    std::optional<qint64> rentCents;  // nothing when it does not read as an amount
+    std::optional<qint64> rentCents;  // ImpCanone; nothing when it does not read as an amount
     QList<Guest> guests;
     // False when no list is stored for the stay: `guests` then holds the
     // tenant alone, from the contract, so that the stay still counts.
     bool guestsRecorded = false;
 
-    int nights() const { return int(arrival.daysTo(departure)); }
     StayTax::Stay taxStay() const { return {property.comuneCode, arrival, departure, guests}; }
 };
 

@@ -14,7 +14,6 @@
 // the page and the sheet always hold the same figures.
 struct ReportColumn
 {
-    const char *key;     // names the column in code and tests
     const char *header;  // UTF-8, as printed and as the sheet's header
     int sheetWidth;      // pixels in the sheet; printed widths keep the proportions
     bool figures;        // numbers and amounts: right-aligned on paper

@@ -11,11 +11,11 @@ namespace {
 using StayTax::Exemption;
 
 constexpr std::array kColumns = {
-    ReportColumn{"Ospite", "Ospite", 190, false},
-    ReportColumn{"Imponibili", "Notti tassate", 80, true},
-    ReportColumn{"Tariffa", "Tariffa per notte €", 190, true},
-    ReportColumn{"Esenzioni", "Notti esenti e motivo", 280, false},
-    ReportColumn{"Importo", "Importo €", 80, true},
+    ReportColumn{"Ospite", 190, false},
+    ReportColumn{"Notti tassate", 80, true},
+    ReportColumn{"Tariffa per notte €", 190, true},
+    ReportColumn{"Notti esenti e motivo", 280, false},
+    ReportColumn{"Importo €", 80, true},
 };
 
 QString nightsText(int nights)

@@ -11,19 +11,19 @@ namespace {
 using StayTax::Exemption;
 
 constexpr std::array kColumns = {
-    ReportColumn{"Contratto", "Contr.", 70, true},
-    ReportColumn{"Conduttore", "Conduttore", 260, false},
-    ReportColumn{"Arrivo", "Arrivo", 110, false},
-    ReportColumn{"Partenza", "Partenza", 110, false},
-    ReportColumn{"Notti", "Notti", 70, true},
-    ReportColumn{"Ospiti", "Ospiti", 70, true},
-    ReportColumn{"Imponibili", "Pernott. imponibili", 130, true},
-    ReportColumn{"EsentiEta", "Esenti età", 100, true},
-    ReportColumn{"EsentiResidenza", "Esenti residenza", 120, true},
-    ReportColumn{"EsentiAltro", "Esenti altro motivo", 130, true},
-    ReportColumn{"EsentiOltre", "Esenti oltre max notti", 140, true},
-    ReportColumn{"SenzaRegola", "Senza regola", 100, true},
-    ReportColumn{"Imposta", "Imposta €", 110, true},
+    ReportColumn{"Contr.", 70, true},
+    ReportColumn{"Conduttore", 260, false},
+    ReportColumn{"Arrivo", 110, false},
+    ReportColumn{"Partenza", 110, false},
+    ReportColumn{"Notti", 70, true},
+    ReportColumn{"Ospiti", 70, true},
+    ReportColumn{"Pernott. imponibili", 130, true},
+    ReportColumn{"Esenti età", 100, true},
+    ReportColumn{"Esenti residenza", 120, true},
+    ReportColumn{"Esenti altro motivo", 130, true},
+    ReportColumn{"Esenti oltre max notti", 140, true},
+    ReportColumn{"Senza regola", 100, true},
+    ReportColumn{"Imposta €", 110, true},
 };
 
 QStringList countCells(const StayTax::NightCounts &nights)
@@ -45,7 +45,6 @@ Summary compute(const ReportStayList &stays, const QList<TaxRule> &rules, const 
                 const QString &comuneLabel, const ReportPeriod &period)
 {
     Summary summary;
-    summary.comuneCode = comuneCode;
     summary.comuneLabel = comuneLabel;
     summary.period = period;
     for (const ReportStay &stay : stays.stays) {

@@ -30,7 +30,6 @@ struct StayLine
 
 struct Summary
 {
-    QString comuneCode;
     QString comuneLabel;  // "RIMINI (RN)"
     ReportPeriod period;
     QList<StayLine> lines;  // by arrival

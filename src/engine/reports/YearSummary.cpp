@@ -18,23 +18,23 @@ const QString kFirstRateKey = QStringLiteral("Cedolare Prima");
 const QString kOtherRateKey = QStringLiteral("Cedolare Altre");
 
 constexpr std::array kPropertyColumns = {
-    ReportColumn{"Immobile", "Immobile", 330, false},
-    ReportColumn{"Locatore", "Locatore", 220, false},
-    ReportColumn{"CodFiscLoc", "Codice fiscale", 160, false},
-    ReportColumn{"Contratti", "Contratti", 80, true},
-    ReportColumn{"Notti", "Notti locate", 90, true},
-    ReportColumn{"Canoni", "Canoni pattuiti €", 130, true},
-    ReportColumn{"Ricevute", "Ricevute", 80, true},
-    ReportColumn{"ImportoRicevute", "Importo ricevute €", 130, true},
+    ReportColumn{"Immobile", 330, false},
+    ReportColumn{"Locatore", 220, false},
+    ReportColumn{"Codice fiscale", 160, false},
+    ReportColumn{"Contratti", 80, true},
+    ReportColumn{"Notti locate", 90, true},
+    ReportColumn{"Canoni pattuiti €", 130, true},
+    ReportColumn{"Ricevute", 80, true},
+    ReportColumn{"Importo ricevute €", 130, true},
 };
 
 constexpr std::array kLandlordColumns = {
-    ReportColumn{"Locatore", "Locatore", 220, false},
-    ReportColumn{"CodFiscLoc", "Codice fiscale", 160, false},
-    ReportColumn{"Immobili", "Immobili locati", 100, true},
-    ReportColumn{"Canoni", "Canoni pattuiti €", 130, true},
-    ReportColumn{"Cedolare", "Cedolare secca (stima) €", 160, true},
-    ReportColumn{"Nota", "Nota", 400, false},
+    ReportColumn{"Locatore", 220, false},
+    ReportColumn{"Codice fiscale", 160, false},
+    ReportColumn{"Immobili locati", 100, true},
+    ReportColumn{"Canoni pattuiti €", 130, true},
+    ReportColumn{"Cedolare secca (stima) €", 160, true},
+    ReportColumn{"Nota", 400, false},
 };
 
 QString folded(const QString &text)

@@ -28,8 +28,6 @@ public:
     // The guests as they are on screen, saved or not.
     void showGuests(const QList<Guest> &guests);
 
-    const StayTax::Result &result() const { return m_result; }
-
 private:
     void cmdRicevutaImpostaClick();
     bool hasTax() const;

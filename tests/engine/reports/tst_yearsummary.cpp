@@ -33,7 +33,6 @@ ReportStay let(qint64 position, const QDate &arrival, const QDate &departure, co
     stay.tenant = tenant;
     stay.landlord = fiscalCode.startsWith(QLatin1Char('A')) ? QStringLiteral("ALFA ANNA") : QStringLiteral("BETA BRUNO");
     stay.landlordFiscalCode = fiscalCode;
-    stay.rentText = rent;
     stay.rentCents = EuroAmount::parseCents(rent);
     return stay;
 }
