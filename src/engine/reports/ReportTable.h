@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/report/SlateBar.h"
+
 #include <QList>
 #include <QPageLayout>
 #include <QString>
@@ -35,7 +37,7 @@ struct ReportTable
     QStringList parameters;  // under the title, one a line
     QList<ReportSection> sections;
     QStringList notes;       // after the tables, one a line
-    QString footer = QStringLiteral("Stampa eseguita in data [DATE]");
+    QString footer = Report::printedOnText();
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     // The words and the data the PDF is proposed under ("Registro
     // movimento", "Via Roma 1 RIMINI 03-2026").
