@@ -166,9 +166,7 @@ ReportTable table(const Register &book)
         "mese; presenze: notti trascorse nel mese, una per ospite e notte. I residenti in Italia sono raggruppati "
         "per provincia, i residenti all'estero per Stato.")};
     if (book.withoutGuestList > 0)
-        report.notes.append(QStringLiteral("Per %1 soggiorni non è registrato l'elenco degli ospiti: è contato il "
-                                           "solo conduttore.")
-                                .arg(book.withoutGuestList));
+        report.notes.append(ReportStays::withoutGuestListNote(book.withoutGuestList));
     report.fileWords = QStringLiteral("Movimento clienti");
     report.fileData = book.property.label + QLatin1Char(' ') + book.month.name;
     return report;

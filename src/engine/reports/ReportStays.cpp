@@ -168,4 +168,15 @@ int nightsBetween(const ReportStay &stay, const QDate &first, const QDate &last)
     return from <= to ? int(from.daysTo(to)) + 1 : 0;
 }
 
+QString withoutGuestListNote(int stays)
+{
+    return QStringLiteral("Per %1 soggiorni non è registrato l'elenco degli ospiti: è contato il solo conduttore.")
+        .arg(stays);
+}
+
+QString unreadableContractsNote(int contracts)
+{
+    return QStringLiteral("%1 contratti con date mancanti o non valide non sono considerati.").arg(contracts);
+}
+
 } // namespace ReportStays

@@ -64,4 +64,9 @@ ReportProperty propertyOf(const Record &contract);
 // The nights of the stay falling between `first` and `last`, both included.
 int nightsBetween(const ReportStay &stay, const QDate &first, const QDate &last);
 
+// The notes of the reports on stays counted with the tenant alone and on
+// the contracts passed over (ReportStayList::unreadable).
+QString withoutGuestListNote(int stays);
+QString unreadableContractsNote(int contracts);
+
 } // namespace ReportStays

@@ -26,7 +26,7 @@ std::optional<ReportTable> make(const ReportRequest &request, const QString &pro
         const TaxReturn::Summary summary =
             TaxReturn::compute(*stays, rules.rules, request.comuneCode, request.comuneLabel,
                                ReportPeriods::quarter(request.year, request.quarter));
-        return TaxReturn::table(summary, stays->unreadable);
+        return TaxReturn::table(summary);
     }
     case ReportKind::YearSummary: {
         const std::optional<QList<YearReceipt>> receipts = YearReceipts::read(programFolder, request.year);

@@ -47,6 +47,7 @@ Summary compute(const ReportStayList &stays, const QList<TaxRule> &rules, const 
     Summary summary;
     summary.comuneLabel = comuneLabel;
     summary.period = period;
+    summary.unreadableContracts = stays.unreadable;
     for (const ReportStay &stay : stays.stays) {
         const int nights = ReportStays::nightsBetween(stay, period.first, period.last);
         if (nights == 0)
@@ -70,7 +71,7 @@ Summary compute(const ReportStayList &stays, const QList<TaxRule> &rules, const 
     return summary;
 }
 
-ReportTable table(const Summary &summary, int unreadableContracts)
+ReportTable table(const Summary &summary)
 {
     ReportTable report;
     report.reportName = QStringLiteral("Imposta di soggiorno");
@@ -121,16 +122,13 @@ ReportTable table(const Summary &summary, int unreadableContracts)
                                            "comune: non sono tassati. Controllare le regole dell'imposta.")
                                 .arg(total.withoutRule));
     if (summary.withoutGuestList > 0)
-        report.notes.append(QStringLiteral("Per %1 soggiorni non è registrato l'elenco degli ospiti: è contato il "
-                                           "solo conduttore.")
-                                .arg(summary.withoutGuestList));
+        report.notes.append(ReportStays::withoutGuestListNote(summary.withoutGuestList));
     if (summary.unknownComune > 0)
         report.notes.append(QStringLiteral("%1 soggiorni del periodo sono in immobili il cui comune non si trova "
                                            "nelle tabelle dei comuni: non sono compresi.")
                                 .arg(summary.unknownComune));
-    if (unreadableContracts > 0)
-        report.notes.append(QStringLiteral("%1 contratti con date mancanti o non valide non sono considerati.")
-                                .arg(unreadableContracts));
+    if (summary.unreadableContracts > 0)
+        report.notes.append(ReportStays::unreadableContractsNote(summary.unreadableContracts));
     report.fileWords = QStringLiteral("Imposta di soggiorno");
     report.fileData = summary.comuneLabel + QLatin1Char(' ') + summary.period.name;
     return report;

@@ -264,8 +264,7 @@ ReportTable table(const Summary &summary, const Settings &settings)
         report.notes.append(QStringLiteral("%1 ricevute hanno un importo che non si legge: non è sommato.")
                                 .arg(summary.unreadableReceipts));
     if (summary.unreadableContracts > 0)
-        report.notes.append(QStringLiteral("%1 contratti con date mancanti o non valide non sono considerati.")
-                                .arg(summary.unreadableContracts));
+        report.notes.append(ReportStays::unreadableContractsNote(summary.unreadableContracts));
     report.fileWords = QStringLiteral("Riepilogo annuale");
     report.fileData = QString::number(summary.year)
         + (summary.propertyLabel.isEmpty() ? QString() : QLatin1Char(' ') + summary.propertyLabel);
