@@ -109,32 +109,22 @@ std::optional<ReportStayList> read(const QString &programFolder, const PoliceCod
     ComuneLookup comuni(codes);
     QHash<qint64, qsizetype> byPosition;
     QList<GuestArchive::Link> links;
+    // Kept for the stays the guests archive has no list for.
+    QList<Record> records;
     const bool read = contracts.scan([&](qint64 k, const QByteArray &bytes) {
         const Record record = Record::decode(layout, bytes);
         const auto field = [&record](const char *name) { return record.value(QLatin1String(name)); };
-        const std::optional<QDate> arrival = DateText::parse(field("InizioCon"));
-        const std::optional<QDate> departure = DateText::parse(field("FineCon"));
-        if (!arrival || !departure || *departure < *arrival) {
+        ReportStay stay = stayOf(record);
+        if (!stay.arrival.isValid() || !stay.departure.isValid() || stay.departure < stay.arrival) {
             ++result.unreadable;
             return true;
         }
-        ReportStay stay;
         stay.position = k;
-        stay.arrival = *arrival;
-        stay.departure = *departure;
-        stay.property = propertyOf(record);
         stay.property.comuneCode = comuni.code(stay.property.comune, stay.property.province);
-        stay.landlord = field("Locatore");
-        stay.landlordFiscalCode = TextRules::upperAscii(field("CodFiscLoc"));
-        stay.tenant = field("Conduttore");
-        stay.rentCents = EuroAmount::parseCents(field("ImpCanone"));
-        stay.guests = {FirstGuest::fromContract(record, std::nullopt, [&comuni](const QString &name,
-                                                                                  const QString &province) {
-            return comuni.placeCode(name, province);
-        })};
         byPosition.insert(k, result.stays.size());
         links.append({stay.tenant, field("InizioCon")});
         result.stays.append(stay);
+        records.append(record);
         return true;
     });
     contracts.close();
@@ -146,7 +136,28 @@ std::optional<ReportStayList> read(const QString &programFolder, const PoliceCod
         qCWarning(lcArchive) << "the reports cannot read the guests archive in" << programFolder;
         return std::nullopt;
     }
+    const auto placeCode = [&comuni](const QString &name, const QString &province) {
+        return comuni.placeCode(name, province);
+    };
+    for (qsizetype s = 0; s < result.stays.size(); ++s) {
+        if (!result.stays.at(s).guestsRecorded)
+            result.stays[s].guests = {FirstGuest::fromContract(records.at(s), std::nullopt, placeCode)};
+    }
     return result;
+}
+
+ReportStay stayOf(const Record &contract)
+{
+    const auto field = [&contract](const char *name) { return contract.value(QLatin1String(name)); };
+    ReportStay stay;
+    stay.arrival = DateText::parse(field("InizioCon")).value_or(QDate());
+    stay.departure = DateText::parse(field("FineCon")).value_or(QDate());
+    stay.property = propertyOf(contract);
+    stay.landlord = field("Locatore");
+    stay.landlordFiscalCode = TextRules::upperAscii(field("CodFiscLoc"));
+    stay.tenant = field("Conduttore");
+    stay.rentCents = EuroAmount::parseCents(field("ImpCanone"));
+    return stay;
 }
 
 ReportProperty propertyOf(const Record &contract)

@@ -36,8 +36,9 @@ struct ReportStay
     QString tenant;
     std::optional<qint64> rentCents;  // ImpCanone; nothing when it does not read as an amount
     QList<Guest> guests;
-    // False when no list is stored for the stay: `guests` then holds the
-    // tenant alone, from the contract, so that the stay still counts.
+    // False when no list is stored for the stay: read() then puts the
+    // tenant alone in `guests`, from the contract, so that the stay still
+    // counts.
     bool guestsRecorded = false;
 
     StayTax::Stay taxStay() const { return {property.comuneCode, arrival, departure, guests}; }
@@ -56,6 +57,11 @@ namespace ReportStays {
 // before it begins, is passed over and counted. Nothing when an archive
 // cannot be read.
 std::optional<ReportStayList> read(const QString &programFolder, const PoliceCodes &codes);
+
+// The stay of a contract record as the record tells it: its dates
+// (invalid when they do not read), property, landlord, tenant and rent. The
+// comune's code, the position and the guests are the caller's to add.
+ReportStay stayOf(const Record &contract);
 
 // The property of a contract record: its key and label, its comune and
 // province as written; the comune's code is the caller's to find.
