@@ -2,6 +2,7 @@
 
 #include "engine/archive/Record.h"
 #include "engine/guests/PoliceCodes.h"
+#include "engine/reports/ReportStays.h"
 #include "engine/tax/StayTax.h"
 #include "engine/tax/TaxRule.h"
 
@@ -33,8 +34,7 @@ private:
     bool hasTax() const;
 
     const PoliceCodes &m_codes;
-    Record m_contract;
-    StayTax::Stay m_stay;
+    ReportStay m_stay;
     QString m_comuneLabel;
     QString m_problem;  // why there is no tax to show; empty when there is
     QList<TaxRule> m_rules;
