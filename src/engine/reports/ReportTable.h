@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/print/DocumentFileName.h"
 #include "engine/report/SlateBar.h"
 
 #include <QList>
@@ -43,4 +44,6 @@ struct ReportTable
     // movimento", "Via Roma 1 RIMINI 03-2026").
     QString fileWords;
     QString fileData;
+
+    QString pdfName() const { return DocumentFileName::pdfName(fileWords, fileData); }
 };

@@ -230,4 +230,9 @@ Report::PageTemplate pageTemplate(const ReportTable &table)
     return result;
 }
 
+Report::PreparedReport prepare(const ReportTable &table, const QDate &printDate)
+{
+    return Report::prepare(pageTemplate(table), printDate);
+}
+
 } // namespace TableReport

@@ -1,11 +1,8 @@
 #include "widgets/reports/TfrmRapporti.h"
 
 #include "engine/archive/CardOperations.h"
-#include "engine/export/ExportMessages.h"
 #include "engine/guests/PoliceTableStore.h"
 #include "engine/platform/Platform.h"
-#include "engine/print/DocumentFileName.h"
-#include "engine/report/ReportLayout.h"
 #include "engine/reports/ReportPeriod.h"
 #include "engine/reports/ReportWorkbook.h"
 #include "engine/reports/TableReport.h"
@@ -13,6 +10,7 @@
 #include "engine/tax/TaxRuleFile.h"
 #include "engine/text/EuroAmount.h"
 #include "engine/text/TextRules.h"
+#include "widgets/export/ExportLauncher.h"
 #include "widgets/platform/DialogButtons.h"
 #include "widgets/platform/WindowPlacement.h"
 #include "widgets/print/ReportOutput.h"
@@ -299,8 +297,8 @@ std::optional<ReportTable> TfrmRapporti::makeReport()
 void TfrmRapporti::cmdAnteprimaClick()
 {
     if (const std::optional<ReportTable> table = makeReport()) {
-        TfrmAnteprimaStampa preview(Report::prepare(TableReport::pageTemplate(*table), platform().today()),
-                                    {kPrintFailure, DocumentFileName::pdfName(table->fileWords, table->fileData)}, this);
+        TfrmAnteprimaStampa preview(TableReport::prepare(*table, platform().today()),
+                                    {kPrintFailure, table->pdfName()}, this);
         preview.exec();
     }
 }
@@ -308,14 +306,13 @@ void TfrmRapporti::cmdAnteprimaClick()
 void TfrmRapporti::cmdStampaClick()
 {
     if (const std::optional<ReportTable> table = makeReport())
-        ReportOutput::print(Report::prepare(TableReport::pageTemplate(*table), platform().today()), kPrintFailure);
+        ReportOutput::print(TableReport::prepare(*table, platform().today()), kPrintFailure);
 }
 
 void TfrmRapporti::cmdPdfClick()
 {
     if (const std::optional<ReportTable> table = makeReport())
-        ReportOutput::savePdf(Report::prepare(TableReport::pageTemplate(*table), platform().today()),
-                              DocumentFileName::pdfName(table->fileWords, table->fileData));
+        ReportOutput::savePdf(TableReport::prepare(*table, platform().today()), table->pdfName());
 }
 
 void TfrmRapporti::cmdExcelClick()
@@ -324,10 +321,5 @@ void TfrmRapporti::cmdExcelClick()
     if (!table)
         return;
     const QString path = platform().programFolder() + Reports::workbookFile(request().kind);
-    if (!ReportWorkbook::write(path, *table)) {
-        platform().showMessage(MessageKind::Plain, ExportMessages::exportFailed());
-        return;
-    }
-    if (platform().askYesNo(ExportMessages::openWrittenFile()))
-        platform().shellOpen(QLatin1Char('"') + path + QLatin1Char('"'));
+    offerWrittenFile(path, ReportWorkbook::write(path, *table));
 }

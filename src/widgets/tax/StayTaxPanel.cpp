@@ -1,8 +1,6 @@
 #include "widgets/tax/StayTaxPanel.h"
 
 #include "engine/platform/Platform.h"
-#include "engine/print/DocumentFileName.h"
-#include "engine/report/ReportLayout.h"
 #include "engine/reports/ReportStays.h"
 #include "engine/reports/TableReport.h"
 #include "engine/reports/TaxNote.h"
@@ -141,8 +139,7 @@ void StayTaxPanel::cmdRicevutaImpostaClick()
     if (!hasTax())
         return;
     const ReportTable note = TaxNote::table(m_stay, m_comuneLabel, m_result);
-    const Report::PreparedReport report = Report::prepare(TableReport::pageTemplate(note), platform().today());
-    TfrmAnteprimaStampa preview(report, {kPrintFailure, DocumentFileName::pdfName(note.fileWords, note.fileData)},
+    TfrmAnteprimaStampa preview(TableReport::prepare(note, platform().today()), {kPrintFailure, note.pdfName()},
                                 window());
     preview.exec();
 }
