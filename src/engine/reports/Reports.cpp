@@ -33,7 +33,9 @@ std::optional<ReportTable> make(const ReportRequest &request, const QString &pro
         if (!receipts)
             return std::nullopt;
         const YearSummary::Settings settings =
-            YearSummary::readSettings(QDir(programFolder).filePath(YearSummary::settingsFile()));
+            request.summarySettings
+                ? *request.summarySettings
+                : YearSummary::readSettings(QDir(programFolder).filePath(YearSummary::settingsFile()));
         return YearSummary::table(
             YearSummary::compute(*stays, *receipts, request.year, request.propertyKey, settings), settings);
     }

@@ -67,14 +67,29 @@ Settings readSettings(const QString &settingsPath)
 {
     const IniFile ini(settingsPath);
     Settings settings;
-    const QString threshold = TextRules::trimmed(ini.readString(kSection, kThresholdKey));
-    if (TextRules::isDigitsOnly(threshold) && threshold.size() <= 4 && threshold.toInt() > 0)
-        settings.businessThreshold = threshold.toInt();
-    if (const auto rate = EuroAmount::parseBasisPoints(ini.readString(kSection, kFirstRateKey)); rate && *rate <= 10000)
+    if (const auto threshold = parseThreshold(ini.readString(kSection, kThresholdKey)))
+        settings.businessThreshold = *threshold;
+    if (const auto rate = parseRate(ini.readString(kSection, kFirstRateKey)))
         settings.firstRateBasisPoints = *rate;
-    if (const auto rate = EuroAmount::parseBasisPoints(ini.readString(kSection, kOtherRateKey)); rate && *rate <= 10000)
+    if (const auto rate = parseRate(ini.readString(kSection, kOtherRateKey)))
         settings.otherRateBasisPoints = *rate;
     return settings;
+}
+
+std::optional<int> parseThreshold(const QString &text)
+{
+    const QString threshold = TextRules::trimmed(text);
+    if (!TextRules::isDigitsOnly(threshold) || threshold.size() > kThresholdDigits || threshold.toInt() < 1)
+        return std::nullopt;
+    return threshold.toInt();
+}
+
+std::optional<qint64> parseRate(const QString &text)
+{
+    const std::optional<qint64> rate = EuroAmount::parseBasisPoints(text);
+    if (!rate || *rate > 10000)
+        return std::nullopt;
+    return rate;
 }
 
 bool writeSettings(const QString &settingsPath, const Settings &settings)
