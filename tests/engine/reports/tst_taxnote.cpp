@@ -34,8 +34,8 @@ ReportStay TestTaxNote::sampleStay() const
 
 QList<TaxRule> TestTaxNote::rules() const
 {
-    return {TaxRule{StayFixture::rimini, "RIMINI", "RN", QDate(2025, 1, 1), QDate(2025, 12, 31), 150, 0, 14, false},
-            TaxRule{StayFixture::rimini, "RIMINI", "RN", QDate(2026, 1, 1), QDate(), 200, 0, 14, false}};
+    return {StayFixture::riminiRule(QDate(2025, 1, 1), QDate(2025, 12, 31), 150, 0, 14),
+            StayFixture::riminiRule(QDate(2026, 1, 1), QDate(), 200, 0, 14)};
 }
 
 void TestTaxNote::guestLinesTellNightsRatesAndReasons()

@@ -35,8 +35,7 @@ namespace {
 
 TaxRule riminiRule(qint64 rateCents, int maxNights = 0, int age = 0, bool residents = false)
 {
-    return TaxRule{StayFixture::rimini, QStringLiteral("RIMINI"), QStringLiteral("RN"), QDate(2020, 1, 1), QDate(),
-                   rateCents, maxNights, age, residents};
+    return StayFixture::riminiRule(QDate(2020, 1, 1), QDate(), rateCents, maxNights, age, residents);
 }
 
 ReportStayList listOf(const QList<ReportStay> &stays)
