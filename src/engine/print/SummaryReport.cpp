@@ -1,31 +1,16 @@
 #include "engine/print/SummaryReport.h"
 
+#include "engine/report/SlateBar.h"
 #include "engine/report/Units.h"
 
 namespace SummaryReport {
 
 namespace {
 
-constexpr QRgb slateGrey = 0xFF708090;
-
 // Courier New 8 pt takes 12.822 pixels a line on the 96 dpi screen the
 // summary was designed on: 3.39 mm.
 constexpr double linePitchMm = Report::Units::screenPixelsToMm(12.822);
 constexpr double bandExtraMm = Report::Units::screenPixelsToMm(10.0);
-
-Report::TextBox whiteOnSlate(const char *name, Report::BoxMm box, double pointSize,
-                             const char *text)
-{
-    Report::TextBox result;
-    result.name = QString::fromLatin1(name);
-    result.box = box;
-    result.font = {QStringLiteral("Verdana"), pointSize, true, false};
-    result.alignment = Report::Alignment::Centre;
-    result.textColour = Qt::white;
-    result.fill = QColor::fromRgb(slateGrey);
-    result.text = QString::fromUtf8(text);
-    return result;
-}
 
 } // namespace
 
@@ -44,11 +29,12 @@ Report::PageTemplate pageTemplate()
     // Name, kind, left, width, height, elements; stacked in this order.
     result.bands = {
         {QStringLiteral("ReportTitle"), Report::BandKind::Title, 0.0, 277.0, 8.0,
-         {whiteOnSlate("txtTitolo", {2.0, 1.0, 273.0, 5.0}, 9.0, "Riepilogo")}},
+         {Report::slateBar(QStringLiteral("txtTitolo"), {2.0, 1.0, 273.0, 5.0}, 9.0, QStringLiteral("Riepilogo"),
+                           false)}},
         {QStringLiteral("MasterData"), Report::BandKind::Data, 0.0, 277.0, 0.0, {lines}},
         {QStringLiteral("Footer"), Report::BandKind::Footer, 0.0, 277.0, 8.0,
-         {whiteOnSlate("txtPagina", {3.0, 2.0, 272.0, 5.0}, 8.0,
-                       "Stampa eseguita in data [DATE]")}},
+         {Report::slateBar(QStringLiteral("txtPagina"), {3.0, 2.0, 272.0, 5.0}, 8.0, Report::printedOnText(),
+                           false)}},
     };
     return result;
 }

@@ -12,18 +12,18 @@
 namespace {
 
 constexpr std::array kDayColumns = {
-    ReportColumn{"Giorno", "Giorno", 200, false},
-    ReportColumn{"PresentiPrima", "Presenti la notte precedente", 200, true},
-    ReportColumn{"Arrivi", "Arrivati", 120, true},
-    ReportColumn{"Partenze", "Partiti", 120, true},
-    ReportColumn{"Presenti", "Presenti la notte", 160, true},
+    ReportColumn{"Giorno", 200, false},
+    ReportColumn{"Presenti la notte precedente", 200, true},
+    ReportColumn{"Arrivati", 120, true},
+    ReportColumn{"Partiti", 120, true},
+    ReportColumn{"Presenti la notte", 160, true},
 };
 
 constexpr std::array kOriginColumns = {
-    ReportColumn{"Residenza", "Residenti in", 120, false},
-    ReportColumn{"Provenienza", "Provincia o Stato estero", 320, false},
-    ReportColumn{"Arrivi", "Arrivi", 120, true},
-    ReportColumn{"Presenze", "Presenze", 120, true},
+    ReportColumn{"Residenti in", 120, false},
+    ReportColumn{"Provincia o Stato estero", 320, false},
+    ReportColumn{"Arrivi", 120, true},
+    ReportColumn{"Presenze", 120, true},
 };
 
 // Where a guest comes from, as the register groups them.
@@ -166,9 +166,7 @@ ReportTable table(const Register &book)
         "mese; presenze: notti trascorse nel mese, una per ospite e notte. I residenti in Italia sono raggruppati "
         "per provincia, i residenti all'estero per Stato.")};
     if (book.withoutGuestList > 0)
-        report.notes.append(QStringLiteral("Per %1 soggiorni non è registrato l'elenco degli ospiti: è contato il "
-                                           "solo conduttore.")
-                                .arg(book.withoutGuestList));
+        report.notes.append(ReportStays::withoutGuestListNote(book.withoutGuestList));
     report.fileWords = QStringLiteral("Movimento clienti");
     report.fileData = book.property.label + QLatin1Char(' ') + book.month.name;
     return report;

@@ -109,33 +109,22 @@ std::optional<ReportStayList> read(const QString &programFolder, const PoliceCod
     ComuneLookup comuni(codes);
     QHash<qint64, qsizetype> byPosition;
     QList<GuestArchive::Link> links;
+    // Kept for the stays the guests archive has no list for.
+    QList<Record> records;
     const bool read = contracts.scan([&](qint64 k, const QByteArray &bytes) {
         const Record record = Record::decode(layout, bytes);
         const auto field = [&record](const char *name) { return record.value(QLatin1String(name)); };
-        const std::optional<QDate> arrival = DateText::parse(field("InizioCon"));
-        const std::optional<QDate> departure = DateText::parse(field("FineCon"));
-        if (!arrival || !departure || *departure < *arrival) {
+        ReportStay stay = stayOf(record);
+        if (!stay.arrival.isValid() || !stay.departure.isValid() || stay.departure < stay.arrival) {
             ++result.unreadable;
             return true;
         }
-        ReportStay stay;
         stay.position = k;
-        stay.arrival = *arrival;
-        stay.departure = *departure;
-        stay.property = propertyOf(record);
         stay.property.comuneCode = comuni.code(stay.property.comune, stay.property.province);
-        stay.landlord = field("Locatore");
-        stay.landlordFiscalCode = TextRules::upperAscii(field("CodFiscLoc"));
-        stay.tenant = field("Conduttore");
-        stay.rentText = field("ImpCanone");
-        stay.rentCents = EuroAmount::parseCents(stay.rentText);
-        stay.guests = {FirstGuest::fromContract(record, std::nullopt, [&comuni](const QString &name,
-                                                                                  const QString &province) {
-            return comuni.placeCode(name, province);
-        })};
         byPosition.insert(k, result.stays.size());
         links.append(GuestArchive::linkOf(record));
         result.stays.append(stay);
+        records.append(record);
         return true;
     });
     contracts.close();
@@ -147,7 +136,28 @@ std::optional<ReportStayList> read(const QString &programFolder, const PoliceCod
         qCWarning(lcArchive) << "the reports cannot read the guests archive in" << programFolder;
         return std::nullopt;
     }
+    const auto placeCode = [&comuni](const QString &name, const QString &province) {
+        return comuni.placeCode(name, province);
+    };
+    for (qsizetype s = 0; s < result.stays.size(); ++s) {
+        if (!result.stays.at(s).guestsRecorded)
+            result.stays[s].guests = {FirstGuest::fromContract(records.at(s), std::nullopt, placeCode)};
+    }
     return result;
+}
+
+ReportStay stayOf(const Record &contract)
+{
+    const auto field = [&contract](const char *name) { return contract.value(QLatin1String(name)); };
+    ReportStay stay;
+    stay.arrival = DateText::parse(field("InizioCon")).value_or(QDate());
+    stay.departure = DateText::parse(field("FineCon")).value_or(QDate());
+    stay.property = propertyOf(contract);
+    stay.landlord = field("Locatore");
+    stay.landlordFiscalCode = TextRules::upperAscii(field("CodFiscLoc"));
+    stay.tenant = field("Conduttore");
+    stay.rentCents = EuroAmount::parseCents(field("ImpCanone"));
+    return stay;
 }
 
 ReportProperty propertyOf(const Record &contract)
@@ -167,6 +177,17 @@ int nightsBetween(const ReportStay &stay, const QDate &first, const QDate &last)
     const QDate from = std::max(stay.arrival, first);
     const QDate to = std::min(stay.departure.addDays(-1), last);
     return from <= to ? int(from.daysTo(to)) + 1 : 0;
+}
+
+QString withoutGuestListNote(int stays)
+{
+    return QStringLiteral("Per %1 soggiorni non è registrato l'elenco degli ospiti: è contato il solo conduttore.")
+        .arg(stays);
+}
+
+QString unreadableContractsNote(int contracts)
+{
+    return QStringLiteral("%1 contratti con date mancanti o non valide non sono considerati.").arg(contracts);
 }
 
 } // namespace ReportStays

@@ -34,14 +34,13 @@ struct ReportStay
     QString landlord;
     QString landlordFiscalCode;  // upper case
     QString tenant;
-    QString rentText;                 // ImpCanone as typed
-    std::optional<qint64> rentCents;  // nothing when it does not read as an amount
+    std::optional<qint64> rentCents;  // ImpCanone; nothing when it does not read as an amount
     QList<Guest> guests;
-    // False when no list is stored for the stay: `guests` then holds the
-    // tenant alone, from the contract, so that the stay still counts.
+    // False when no list is stored for the stay: read() then puts the
+    // tenant alone in `guests`, from the contract, so that the stay still
+    // counts.
     bool guestsRecorded = false;
 
-    int nights() const { return int(arrival.daysTo(departure)); }
     StayTax::Stay taxStay() const { return {property.comuneCode, arrival, departure, guests}; }
 };
 
@@ -59,11 +58,21 @@ namespace ReportStays {
 // cannot be read.
 std::optional<ReportStayList> read(const QString &programFolder, const PoliceCodes &codes);
 
+// The stay of a contract record as the record tells it: its dates
+// (invalid when they do not read), property, landlord, tenant and rent. The
+// comune's code, the position and the guests are the caller's to add.
+ReportStay stayOf(const Record &contract);
+
 // The property of a contract record: its key and label, its comune and
 // province as written; the comune's code is the caller's to find.
 ReportProperty propertyOf(const Record &contract);
 
 // The nights of the stay falling between `first` and `last`, both included.
 int nightsBetween(const ReportStay &stay, const QDate &first, const QDate &last);
+
+// The notes of the reports on stays counted with the tenant alone and on
+// the contracts passed over (ReportStayList::unreadable).
+QString withoutGuestListNote(int stays);
+QString unreadableContractsNote(int contracts);
 
 } // namespace ReportStays

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/print/DocumentFileName.h"
+#include "engine/report/SlateBar.h"
+
 #include <QList>
 #include <QPageLayout>
 #include <QString>
@@ -14,7 +17,6 @@
 // the page and the sheet always hold the same figures.
 struct ReportColumn
 {
-    const char *key;     // names the column in code and tests
     const char *header;  // UTF-8, as printed and as the sheet's header
     int sheetWidth;      // pixels in the sheet; printed widths keep the proportions
     bool figures;        // numbers and amounts: right-aligned on paper
@@ -36,10 +38,12 @@ struct ReportTable
     QStringList parameters;  // under the title, one a line
     QList<ReportSection> sections;
     QStringList notes;       // after the tables, one a line
-    QString footer = QStringLiteral("Stampa eseguita in data [DATE]");
+    QString footer = Report::printedOnText();
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     // The words and the data the PDF is proposed under ("Registro
     // movimento", "Via Roma 1 RIMINI 03-2026").
     QString fileWords;
     QString fileData;
+
+    QString pdfName() const { return DocumentFileName::pdfName(fileWords, fileData); }
 };

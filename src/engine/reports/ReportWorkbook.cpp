@@ -15,7 +15,7 @@ bool write(const QString &path, const ReportTable &table)
     for (const ReportSection &section : table.sections) {
         QList<ExportColumn> columns;
         for (const ReportColumn &column : section.columns)
-            columns.append(ExportColumn{column.key, column.header, nullptr, column.sheetWidth});
+            columns.append(ExportColumn{nullptr, column.header, nullptr, column.sheetWidth});
         ExportRows &cells = rows.emplace_back(static_cast<int>(columns.size()));
         for (const QStringList &row : section.rows)
             cells.appendRow(row);

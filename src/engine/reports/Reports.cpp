@@ -26,14 +26,16 @@ std::optional<ReportTable> make(const ReportRequest &request, const QString &pro
         const TaxReturn::Summary summary =
             TaxReturn::compute(*stays, rules.rules, request.comuneCode, request.comuneLabel,
                                ReportPeriods::quarter(request.year, request.quarter));
-        return TaxReturn::table(summary, stays->unreadable);
+        return TaxReturn::table(summary);
     }
     case ReportKind::YearSummary: {
         const std::optional<QList<YearReceipt>> receipts = YearReceipts::read(programFolder, request.year);
         if (!receipts)
             return std::nullopt;
         const YearSummary::Settings settings =
-            YearSummary::readSettings(QDir(programFolder).filePath(YearSummary::settingsFile()));
+            request.summarySettings
+                ? *request.summarySettings
+                : YearSummary::readSettings(QDir(programFolder).filePath(YearSummary::settingsFile()));
         return YearSummary::table(
             YearSummary::compute(*stays, *receipts, request.year, request.propertyKey, settings), settings);
     }

@@ -2,6 +2,7 @@
 
 #include "engine/reports/ReportStays.h"
 #include "engine/reports/ReportTable.h"
+#include "engine/reports/YearSummary.h"
 
 #include <QByteArray>
 #include <QList>
@@ -28,6 +29,8 @@ struct ReportRequest
     QString comuneLabel;      // tax return: "RIMINI (RN)"
     QByteArray propertyKey;   // register: the property; summary: one, or empty for all
     int month = 1;            // register
+    // Summary: the threshold and rates to use; nothing for those saved.
+    std::optional<YearSummary::Settings> summarySettings;
 };
 
 namespace Reports {

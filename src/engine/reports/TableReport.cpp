@@ -1,10 +1,10 @@
 #include "engine/reports/TableReport.h"
 
+#include "engine/report/SlateBar.h"
 #include "engine/report/TextMetrics.h"
 
 namespace {
 
-constexpr QRgb kSlateGrey = 0xFF708090;
 constexpr QRgb kHeaderGrey = 0xFFDCDCDC;
 constexpr double kMarginMm = 10.0;
 constexpr double kLinePitchMm = 4.2;
@@ -34,17 +34,6 @@ Report::TextBox dataBox(const QString &name, Report::BoxMm box, double points, b
     result.linePitchMm = kLinePitchMm;
     result.text = lines.join(QLatin1Char('\n'));
     result.isDesignText = false;
-    return result;
-}
-
-Report::TextBox whiteOnSlate(const QString &name, Report::BoxMm box, double points, const QString &text)
-{
-    Report::TextBox result = textBox(name, box, points, true);
-    result.alignment = Report::Alignment::Centre;
-    result.verticallyCentred = true;
-    result.textColour = Qt::white;
-    result.fill = QColor::fromRgb(kSlateGrey);
-    result.text = text;
     return result;
 }
 
@@ -205,7 +194,8 @@ Report::PageTemplate pageTemplate(const ReportTable &table)
     title.name = QStringLiteral("ReportTitle");
     title.kind = Report::BandKind::Title;
     title.widthMm = width;
-    Report::TextBox titleBox = whiteOnSlate(QStringLiteral("txtTitolo"), {0.0, 0.0, width, 7.0}, 10.0, table.title);
+    Report::TextBox titleBox =
+        Report::slateBar(QStringLiteral("txtTitolo"), {0.0, 0.0, width, 7.0}, 10.0, table.title, true);
     titleBox.isDesignText = false;
     title.elements.append(titleBox);
     const double parametersHeight = table.parameters.size() * kLinePitchMm;
@@ -234,9 +224,15 @@ Report::PageTemplate pageTemplate(const ReportTable &table)
     footer.kind = Report::BandKind::Footer;
     footer.widthMm = width;
     footer.heightMm = 8.0;
-    footer.elements.append(whiteOnSlate(QStringLiteral("txtPagina"), {0.0, 2.0, width, 5.0}, 8.0, table.footer));
+    footer.elements.append(
+        Report::slateBar(QStringLiteral("txtPagina"), {0.0, 2.0, width, 5.0}, 8.0, table.footer, true));
     result.bands.append(footer);
     return result;
+}
+
+Report::PreparedReport prepare(const ReportTable &table, const QDate &printDate)
+{
+    return Report::prepare(pageTemplate(table), printDate);
 }
 
 } // namespace TableReport

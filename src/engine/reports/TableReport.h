@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/report/ReportLayout.h"
 #include "engine/report/ReportTemplate.h"
 #include "engine/reports/ReportTable.h"
 
@@ -12,6 +13,8 @@
 namespace TableReport {
 
 Report::PageTemplate pageTemplate(const ReportTable &table);
+// The table laid out on its pages, printed on `printDate`.
+Report::PreparedReport prepare(const ReportTable &table, const QDate &printDate);
 
 // The text printed for a table without rows.
 QString noRowsText();

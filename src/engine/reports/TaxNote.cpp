@@ -11,11 +11,11 @@ namespace {
 using StayTax::Exemption;
 
 constexpr std::array kColumns = {
-    ReportColumn{"Ospite", "Ospite", 190, false},
-    ReportColumn{"Imponibili", "Notti tassate", 80, true},
-    ReportColumn{"Tariffa", "Tariffa per notte €", 190, true},
-    ReportColumn{"Esenzioni", "Notti esenti e motivo", 280, false},
-    ReportColumn{"Importo", "Importo €", 80, true},
+    ReportColumn{"Ospite", 190, false},
+    ReportColumn{"Notti tassate", 80, true},
+    ReportColumn{"Tariffa per notte €", 190, true},
+    ReportColumn{"Notti esenti e motivo", 280, false},
+    ReportColumn{"Importo €", 80, true},
 };
 
 QString nightsText(int nights)
@@ -63,18 +63,18 @@ QString exemptionText(const StayTax::GuestTax &tax)
     return parts.join(QStringLiteral(", "));
 }
 
-ReportTable table(const Stay &stay, const StayTax::Result &tax)
+ReportTable table(const ReportStay &stay, const QString &comuneLabel, const StayTax::Result &tax)
 {
     ReportTable note;
     note.reportName = QStringLiteral("Ricevuta imposta di soggiorno");
     note.orientation = QPageLayout::Portrait;
     note.title = QStringLiteral("RICEVUTA DELL'IMPOSTA DI SOGGIORNO");
-    const int nights = int(stay.arrival.daysTo(stay.departure));
+    const int nights = stay.taxStay().nights();
     const QString head = stay.guests.isEmpty() ? QString() : guestName(stay.guests.first());
     note.parameters = {
-        QStringLiteral("Comune di %1.").arg(stay.comuneLabel),
+        QStringLiteral("Comune di %1.").arg(comuneLabel),
         QStringLiteral("Gestore: %1, codice fiscale %2.").arg(stay.landlord, stay.landlordFiscalCode),
-        QStringLiteral("Struttura: %1.").arg(stay.property),
+        QStringLiteral("Struttura: %1.").arg(stay.property.label),
         QStringLiteral("Ricevuta da: %1, per il soggiorno dal %2 al %3 (%4, %5 ospiti).")
             .arg(head, DateText::format(stay.arrival), DateText::format(stay.departure), nightsText(nights))
             .arg(stay.guests.size()),
@@ -99,7 +99,7 @@ ReportTable table(const Stay &stay, const StayTax::Result &tax)
     note.notes = {
         QStringLiteral("Imposta riscossa per conto del Comune di %1, secondo il suo regolamento dell'imposta di "
                        "soggiorno, e da esso dovuta: il gestore la versa al Comune nei termini previsti.")
-            .arg(stay.comuneLabel),
+            .arg(comuneLabel),
         QString(),
         QStringLiteral("Firma del gestore: ____________________________________"),
     };

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "engine/guests/Guest.h"
+#include "engine/reports/ReportStays.h"
 #include "engine/reports/ReportTable.h"
 #include "engine/tax/StayTax.h"
 
-#include <QDate>
-#include <QList>
 #include <QString>
 
 // The note of the tourist tax received for a stay, which the landlord hands
@@ -14,21 +12,11 @@
 // total, room for the signature. Printed on A4 through the report engine.
 namespace TaxNote {
 
-struct Stay
-{
-    QString landlord;
-    QString landlordFiscalCode;
-    QString property;     // "Via Roma 1 - RIMINI (RN)"
-    QString comuneLabel;  // "RIMINI (RN)"
-    QDate arrival;
-    QDate departure;
-    QList<Guest> guests;
-};
-
 // A guest's exemptions in words: "2 notti per età, 1 notte oltre il
 // massimo di notti"; the guest's own reason stands for "altro motivo".
 QString exemptionText(const StayTax::GuestTax &tax);
 
-ReportTable table(const Stay &stay, const StayTax::Result &tax);
+// `comuneLabel` as the code tables name the comune: "RIMINI (RN)".
+ReportTable table(const ReportStay &stay, const QString &comuneLabel, const StayTax::Result &tax);
 
 } // namespace TaxNote

@@ -11,19 +11,19 @@ namespace {
 using StayTax::Exemption;
 
 constexpr std::array kColumns = {
-    ReportColumn{"Contratto", "Contr.", 70, true},
-    ReportColumn{"Conduttore", "Conduttore", 260, false},
-    ReportColumn{"Arrivo", "Arrivo", 110, false},
-    ReportColumn{"Partenza", "Partenza", 110, false},
-    ReportColumn{"Notti", "Notti", 70, true},
-    ReportColumn{"Ospiti", "Ospiti", 70, true},
-    ReportColumn{"Imponibili", "Pernott. imponibili", 130, true},
-    ReportColumn{"EsentiEta", "Esenti età", 100, true},
-    ReportColumn{"EsentiResidenza", "Esenti residenza", 120, true},
-    ReportColumn{"EsentiAltro", "Esenti altro motivo", 130, true},
-    ReportColumn{"EsentiOltre", "Esenti oltre max notti", 140, true},
-    ReportColumn{"SenzaRegola", "Senza regola", 100, true},
-    ReportColumn{"Imposta", "Imposta €", 110, true},
+    ReportColumn{"Contr.", 70, true},
+    ReportColumn{"Conduttore", 260, false},
+    ReportColumn{"Arrivo", 110, false},
+    ReportColumn{"Partenza", 110, false},
+    ReportColumn{"Notti", 70, true},
+    ReportColumn{"Ospiti", 70, true},
+    ReportColumn{"Pernott. imponibili", 130, true},
+    ReportColumn{"Esenti età", 100, true},
+    ReportColumn{"Esenti residenza", 120, true},
+    ReportColumn{"Esenti altro motivo", 130, true},
+    ReportColumn{"Esenti oltre max notti", 140, true},
+    ReportColumn{"Senza regola", 100, true},
+    ReportColumn{"Imposta €", 110, true},
 };
 
 QStringList countCells(const StayTax::NightCounts &nights)
@@ -45,9 +45,9 @@ Summary compute(const ReportStayList &stays, const QList<TaxRule> &rules, const 
                 const QString &comuneLabel, const ReportPeriod &period)
 {
     Summary summary;
-    summary.comuneCode = comuneCode;
     summary.comuneLabel = comuneLabel;
     summary.period = period;
+    summary.unreadableContracts = stays.unreadable;
     for (const ReportStay &stay : stays.stays) {
         const int nights = ReportStays::nightsBetween(stay, period.first, period.last);
         if (nights == 0)
@@ -71,7 +71,7 @@ Summary compute(const ReportStayList &stays, const QList<TaxRule> &rules, const 
     return summary;
 }
 
-ReportTable table(const Summary &summary, int unreadableContracts)
+ReportTable table(const Summary &summary)
 {
     ReportTable report;
     report.reportName = QStringLiteral("Imposta di soggiorno");
@@ -122,16 +122,13 @@ ReportTable table(const Summary &summary, int unreadableContracts)
                                            "comune: non sono tassati. Controllare le regole dell'imposta.")
                                 .arg(total.withoutRule));
     if (summary.withoutGuestList > 0)
-        report.notes.append(QStringLiteral("Per %1 soggiorni non è registrato l'elenco degli ospiti: è contato il "
-                                           "solo conduttore.")
-                                .arg(summary.withoutGuestList));
+        report.notes.append(ReportStays::withoutGuestListNote(summary.withoutGuestList));
     if (summary.unknownComune > 0)
         report.notes.append(QStringLiteral("%1 soggiorni del periodo sono in immobili il cui comune non si trova "
                                            "nelle tabelle dei comuni: non sono compresi.")
                                 .arg(summary.unknownComune));
-    if (unreadableContracts > 0)
-        report.notes.append(QStringLiteral("%1 contratti con date mancanti o non valide non sono considerati.")
-                                .arg(unreadableContracts));
+    if (summary.unreadableContracts > 0)
+        report.notes.append(ReportStays::unreadableContractsNote(summary.unreadableContracts));
     report.fileWords = QStringLiteral("Imposta di soggiorno");
     report.fileData = summary.comuneLabel + QLatin1Char(' ') + summary.period.name;
     return report;

@@ -30,7 +30,6 @@ struct StayLine
 
 struct Summary
 {
-    QString comuneCode;
     QString comuneLabel;  // "RIMINI (RN)"
     ReportPeriod period;
     QList<StayLine> lines;  // by arrival
@@ -38,12 +37,12 @@ struct Summary
     int guests = 0;
     int withoutGuestList = 0;  // stays counted with the tenant alone
     int unknownComune = 0;     // stays of the period whose comune is not in the tables
+    int unreadableContracts = 0;
 };
 
 Summary compute(const ReportStayList &stays, const QList<TaxRule> &rules, const QString &comuneCode,
                 const QString &comuneLabel, const ReportPeriod &period);
 
-// The return as a report; `unreadableContracts` are noted at its end.
-ReportTable table(const Summary &summary, int unreadableContracts);
+ReportTable table(const Summary &summary);
 
 } // namespace TaxReturn

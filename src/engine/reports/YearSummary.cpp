@@ -18,23 +18,23 @@ const QString kFirstRateKey = QStringLiteral("Cedolare Prima");
 const QString kOtherRateKey = QStringLiteral("Cedolare Altre");
 
 constexpr std::array kPropertyColumns = {
-    ReportColumn{"Immobile", "Immobile", 330, false},
-    ReportColumn{"Locatore", "Locatore", 220, false},
-    ReportColumn{"CodFiscLoc", "Codice fiscale", 160, false},
-    ReportColumn{"Contratti", "Contratti", 80, true},
-    ReportColumn{"Notti", "Notti locate", 90, true},
-    ReportColumn{"Canoni", "Canoni pattuiti €", 130, true},
-    ReportColumn{"Ricevute", "Ricevute", 80, true},
-    ReportColumn{"ImportoRicevute", "Importo ricevute €", 130, true},
+    ReportColumn{"Immobile", 330, false},
+    ReportColumn{"Locatore", 220, false},
+    ReportColumn{"Codice fiscale", 160, false},
+    ReportColumn{"Contratti", 80, true},
+    ReportColumn{"Notti locate", 90, true},
+    ReportColumn{"Canoni pattuiti €", 130, true},
+    ReportColumn{"Ricevute", 80, true},
+    ReportColumn{"Importo ricevute €", 130, true},
 };
 
 constexpr std::array kLandlordColumns = {
-    ReportColumn{"Locatore", "Locatore", 220, false},
-    ReportColumn{"CodFiscLoc", "Codice fiscale", 160, false},
-    ReportColumn{"Immobili", "Immobili locati", 100, true},
-    ReportColumn{"Canoni", "Canoni pattuiti €", 130, true},
-    ReportColumn{"Cedolare", "Cedolare secca (stima) €", 160, true},
-    ReportColumn{"Nota", "Nota", 400, false},
+    ReportColumn{"Locatore", 220, false},
+    ReportColumn{"Codice fiscale", 160, false},
+    ReportColumn{"Immobili locati", 100, true},
+    ReportColumn{"Canoni pattuiti €", 130, true},
+    ReportColumn{"Cedolare secca (stima) €", 160, true},
+    ReportColumn{"Nota", 400, false},
 };
 
 QString folded(const QString &text)
@@ -67,14 +67,29 @@ Settings readSettings(const QString &settingsPath)
 {
     const IniFile ini(settingsPath);
     Settings settings;
-    const QString threshold = TextRules::trimmed(ini.readString(kSection, kThresholdKey));
-    if (TextRules::isDigitsOnly(threshold) && threshold.size() <= 4 && threshold.toInt() > 0)
-        settings.businessThreshold = threshold.toInt();
-    if (const auto rate = EuroAmount::parseBasisPoints(ini.readString(kSection, kFirstRateKey)); rate && *rate <= 10000)
+    if (const auto threshold = parseThreshold(ini.readString(kSection, kThresholdKey)))
+        settings.businessThreshold = *threshold;
+    if (const auto rate = parseRate(ini.readString(kSection, kFirstRateKey)))
         settings.firstRateBasisPoints = *rate;
-    if (const auto rate = EuroAmount::parseBasisPoints(ini.readString(kSection, kOtherRateKey)); rate && *rate <= 10000)
+    if (const auto rate = parseRate(ini.readString(kSection, kOtherRateKey)))
         settings.otherRateBasisPoints = *rate;
     return settings;
+}
+
+std::optional<int> parseThreshold(const QString &text)
+{
+    const QString threshold = TextRules::trimmed(text);
+    if (!TextRules::isDigitsOnly(threshold) || threshold.size() > kThresholdDigits || threshold.toInt() < 1)
+        return std::nullopt;
+    return threshold.toInt();
+}
+
+std::optional<qint64> parseRate(const QString &text)
+{
+    const std::optional<qint64> rate = EuroAmount::parseBasisPoints(text);
+    if (!rate || *rate > 10000)
+        return std::nullopt;
+    return rate;
 }
 
 bool writeSettings(const QString &settingsPath, const Settings &settings)
@@ -264,8 +279,7 @@ ReportTable table(const Summary &summary, const Settings &settings)
         report.notes.append(QStringLiteral("%1 ricevute hanno un importo che non si legge: non è sommato.")
                                 .arg(summary.unreadableReceipts));
     if (summary.unreadableContracts > 0)
-        report.notes.append(QStringLiteral("%1 contratti con date mancanti o non valide non sono considerati.")
-                                .arg(summary.unreadableContracts));
+        report.notes.append(ReportStays::unreadableContractsNote(summary.unreadableContracts));
     report.fileWords = QStringLiteral("Riepilogo annuale");
     report.fileData = QString::number(summary.year)
         + (summary.propertyLabel.isEmpty() ? QString() : QLatin1Char(' ') + summary.propertyLabel);

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The yearly summary of the lettings, per property and per landlord.
 //
 // Contracts and their rents count in the year their stay begins; the
@@ -39,6 +41,14 @@ struct Settings
 QString settingsFile();
 Settings readSettings(const QString &settingsPath);
 bool writeSettings(const QString &settingsPath, const Settings &settings);
+
+// The values as typed in the reports window and as stored, read by the same
+// rules so that what is saved is what is read back: the threshold a whole
+// number of properties from 1 to 9999, a rate a percentage up to 100.
+// Nothing when the text does not read so.
+constexpr int kThresholdDigits = 4;
+std::optional<int> parseThreshold(const QString &text);
+std::optional<qint64> parseRate(const QString &text);
 
 struct PropertyLine
 {

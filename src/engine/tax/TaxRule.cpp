@@ -1,6 +1,16 @@
 #include "engine/tax/TaxRule.h"
 
+#include "engine/text/DateText.h"
+#include "engine/text/TextRules.h"
+
 #include <algorithm>
+
+QString TaxRule::periodText() const
+{
+    return validTo.isValid()
+        ? QStringLiteral("dal %1 al %2").arg(DateText::format(validFrom), DateText::format(validTo))
+        : QStringLiteral("dal %1 senza data di fine").arg(DateText::format(validFrom));
+}
 
 namespace TaxRules {
 
@@ -32,6 +42,20 @@ void sort(QList<TaxRule> &rules)
             return a.province < b.province;
         return a.validFrom < b.validFrom;
     });
+}
+
+QString optionalNumber(int value)
+{
+    return value > 0 ? QString::number(value) : QString();
+}
+
+std::optional<int> wholeNumber(const QString &text, int most)
+{
+    if (text.isEmpty())
+        return 0;
+    if (!TextRules::isDigitsOnly(text) || text.size() > 4 || text.toInt() > most)
+        return std::nullopt;
+    return text.toInt();
 }
 
 } // namespace TaxRules

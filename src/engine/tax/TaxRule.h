@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // One rule of a comune's tourist tax: what a guest pays for each night
 // spent there between two dates, and who does not pay. Comuni change their
 // rates from year to year, so a comune has one rule per period; a night is
@@ -27,6 +29,8 @@ struct TaxRule
     }
     // "RIMINI (RN)".
     QString comuneLabel() const { return QStringLiteral("%1 (%2)").arg(comuneName, province); }
+    // "dal 01/01/2026 al 31/12/2026", "dal 01/01/2026 senza data di fine".
+    QString periodText() const;
 
     bool operator==(const TaxRule &) const = default;
 };
@@ -41,5 +45,10 @@ bool overlap(const TaxRule &a, const TaxRule &b);
 
 // The rules ordered as they are listed: by comune, then by first night.
 void sort(QList<TaxRule> &rules);
+
+// The most nights and the age of exemption, as the form and the file both
+// write them: empty for none (0), else digits, at most four and `most`.
+QString optionalNumber(int value);
+std::optional<int> wholeNumber(const QString &text, int most);
 
 } // namespace TaxRules

@@ -19,24 +19,6 @@ TaxRuleProblem problem(const QString &message, const char *control)
     return TaxRuleProblem{message, QString::fromLatin1(control)};
 }
 
-// A whole number from 0 to `most`; empty is 0.
-std::optional<int> wholeNumber(const QString &text, int most)
-{
-    const QString value = TextRules::trimmed(text);
-    if (value.isEmpty())
-        return 0;
-    if (!TextRules::isDigitsOnly(value) || value.size() > 4 || value.toInt() > most)
-        return std::nullopt;
-    return value.toInt();
-}
-
-QString period(const TaxRule &rule)
-{
-    return rule.validTo.isValid()
-        ? QStringLiteral("dal %1 al %2").arg(DateText::format(rule.validFrom), DateText::format(rule.validTo))
-        : QStringLiteral("dal %1 senza data di fine").arg(DateText::format(rule.validFrom));
-}
-
 } // namespace
 
 namespace TaxRuleChecks {
@@ -82,13 +64,13 @@ std::variant<TaxRule, TaxRuleProblem> check(const TaxRuleForm &form, const Polic
                                       "notte, ad esempio 1,50."),
                        "txtTariffa");
     rule.rateCents = *rate;
-    const std::optional<int> nights = wholeNumber(form.maxNights, kMostNights);
+    const std::optional<int> nights = TaxRules::wholeNumber(TextRules::trimmed(form.maxNights), kMostNights);
     if (!nights)
         return problem(QStringLiteral("Attenzione: il numero massimo di notti soggette all'imposta deve essere "
                                       "un numero intero (vuoto o 0 se non c'è un limite)."),
                        "txtNottiMax");
     rule.maxNights = *nights;
-    const std::optional<int> age = wholeNumber(form.exemptUnderAge, kOldestAge);
+    const std::optional<int> age = TaxRules::wholeNumber(TextRules::trimmed(form.exemptUnderAge), kOldestAge);
     if (!age)
         return problem(QStringLiteral("Attenzione: l'età di esenzione deve essere un numero intero di anni "
                                       "(vuoto o 0 se non è prevista)."),
@@ -99,7 +81,7 @@ std::variant<TaxRule, TaxRuleProblem> check(const TaxRuleForm &form, const Polic
     for (const TaxRule &other : others) {
         if (TaxRules::overlap(rule, other))
             return problem(QStringLiteral("Attenzione: per il comune di %1 c'è già una regola in vigore %2.")
-                                   .arg(other.comuneLabel(), period(other))
+                                   .arg(other.comuneLabel(), other.periodText())
                                + kBreak
                                + QStringLiteral("I periodi di validità di due regole dello stesso comune non "
                                                 "possono sovrapporsi: correggere le date."),

@@ -14,20 +14,8 @@ namespace {
 
 enum Field { Code, Name, Province, From, To, Rate, MaxNights, Age, Residents };
 
-QString optionalNumber(int value)
-{
-    return value > 0 ? QString::number(value) : QString();
-}
-
-// An empty field is 0; anything but digits is not a number.
-std::optional<int> numberOf(const QString &text)
-{
-    if (text.isEmpty())
-        return 0;
-    if (!TextRules::isDigitsOnly(text))
-        return std::nullopt;
-    return text.toInt();
-}
+// The fields hold three digits at most.
+constexpr int kMostInField = 999;
 
 } // namespace
 
@@ -63,8 +51,8 @@ QByteArray encode(const TaxRule &rule)
     texts[From] = DateText::format(rule.validFrom);
     texts[To] = rule.validTo.isValid() ? DateText::format(rule.validTo) : QString();
     texts[Rate] = EuroAmount::format(rule.rateCents);
-    texts[MaxNights] = optionalNumber(rule.maxNights);
-    texts[Age] = optionalNumber(rule.exemptUnderAge);
+    texts[MaxNights] = TaxRules::optionalNumber(rule.maxNights);
+    texts[Age] = TaxRules::optionalNumber(rule.exemptUnderAge);
     texts[Residents] = rule.residentsExempt ? QStringLiteral("S") : QStringLiteral("N");
     return layout().encode(texts);
 }
@@ -79,8 +67,8 @@ std::optional<TaxRule> decode(const QByteArray &record)
     const std::optional<QDate> from = DateText::parse(texts.at(From));
     const std::optional<QDate> to = DateText::parse(texts.at(To));
     const std::optional<qint64> rate = EuroAmount::parseCents(texts.at(Rate));
-    const std::optional<int> maxNights = numberOf(texts.at(MaxNights));
-    const std::optional<int> age = numberOf(texts.at(Age));
+    const std::optional<int> maxNights = TaxRules::wholeNumber(texts.at(MaxNights), kMostInField);
+    const std::optional<int> age = TaxRules::wholeNumber(texts.at(Age), kMostInField);
     if (rule.comuneCode.isEmpty() || !from || (!texts.at(To).isEmpty() && !to) || !rate || *rate < 0
         || !maxNights || !age)
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "widgets/export/ExportLauncher.h"
 
+#include "engine/export/ExportMessages.h"
+#include "engine/platform/Platform.h"
 #include "widgets/export/ExportWindows.h"
 
 #include <QLabel>
@@ -24,4 +26,14 @@ void openExportWindow(QWidget *cardWindow, ExportArchive which)
         window->setArchivePath(file ? file->text() : QString());
     }
     window->exec();
+}
+
+void offerWrittenFile(const QString &path, bool written)
+{
+    if (!written) {
+        platform().showMessage(MessageKind::Plain, ExportMessages::exportFailed());
+        return;
+    }
+    if (platform().askYesNo(ExportMessages::openWrittenFile()))
+        platform().shellOpen(QLatin1Char('"') + path + QLatin1Char('"'));
 }

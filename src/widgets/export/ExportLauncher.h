@@ -2,6 +2,8 @@
 
 #include "engine/export/ExportTables.h"
 
+#include <QString>
+
 #include <memory>
 
 class ExportWindow;
@@ -17,3 +19,7 @@ std::unique_ptr<ExportWindow> createExportWindow(ExportArchive which, QWidget *o
 // destroyed when it closes. For the receipts, the year's archive is the one
 // named by the card window's hidden label lblFile.
 void openExportWindow(QWidget *cardWindow, ExportArchive which);
+
+// The end of every export to a file: the failure told, or the file written
+// at `path` offered to open.
+void offerWrittenFile(const QString &path, bool written);

@@ -7,6 +7,7 @@
 #include "engine/export/XlsExport.h"
 #include "engine/export/XlsxExport.h"
 #include "engine/platform/Platform.h"
+#include "widgets/export/ExportLauncher.h"
 #include "widgets/export/ExportPictures.h"
 #include "widgets/export/ExportProgressIndicator.h"
 #include "widgets/platform/Pictures.h"
@@ -250,10 +251,5 @@ void ExportWindow::exportTo(const QString &fileName, const Writer &writer)
         // The rows written are those in the grid, not the archive read again.
         written = writer(path, m_definition, m_model->rows(), progress.callback());
     }
-    if (!written) {
-        platform().showMessage(MessageKind::Plain, ExportMessages::exportFailed());
-        return;
-    }
-    if (platform().askYesNo(ExportMessages::openWrittenFile()))
-        platform().shellOpen(QLatin1Char('"') + path + QLatin1Char('"'));
+    offerWrittenFile(path, written);
 }

@@ -1,18 +1,15 @@
 #include "widgets/reports/TfrmRapporti.h"
 
 #include "engine/archive/CardOperations.h"
-#include "engine/export/ExportMessages.h"
 #include "engine/guests/PoliceTableStore.h"
 #include "engine/platform/Platform.h"
-#include "engine/print/DocumentFileName.h"
-#include "engine/report/ReportLayout.h"
 #include "engine/reports/ReportPeriod.h"
 #include "engine/reports/ReportWorkbook.h"
 #include "engine/reports/TableReport.h"
 #include "engine/reports/YearSummary.h"
 #include "engine/tax/TaxRuleFile.h"
 #include "engine/text/EuroAmount.h"
-#include "engine/text/TextRules.h"
+#include "widgets/export/ExportLauncher.h"
 #include "widgets/platform/DialogButtons.h"
 #include "widgets/platform/WindowPlacement.h"
 #include "widgets/print/ReportOutput.h"
@@ -135,6 +132,7 @@ QGroupBox *TfrmRapporti::buildSettings()
     };
     m_threshold = edit("txtSogliaImpresa", QStringLiteral("Numero di immobili locati per brevi periodi da cui "
                                                           "l'attività si considera d'impresa."));
+    m_threshold->setMaxLength(YearSummary::kThresholdDigits);
     m_firstRate = edit("txtCedolarePrima", QStringLiteral("Aliquota della cedolare secca sull'immobile con i canoni "
                                                           "più alti."));
     m_otherRate = edit("txtCedolareAltre", QStringLiteral("Aliquota della cedolare secca sugli altri immobili."));
@@ -243,38 +241,38 @@ ReportRequest TfrmRapporti::request() const
     return result;
 }
 
-bool TfrmRapporti::saveSummarySettings()
+std::optional<YearSummary::Settings> TfrmRapporti::saveSummarySettings()
 {
-    const QString threshold = TextRules::trimmed(m_threshold->text());
-    const std::optional<qint64> first = EuroAmount::parseBasisPoints(m_firstRate->text());
-    const std::optional<qint64> other = EuroAmount::parseBasisPoints(m_otherRate->text());
-    if (!TextRules::isDigitsOnly(threshold) || threshold.toInt() < 1) {
+    const std::optional<int> threshold = YearSummary::parseThreshold(m_threshold->text());
+    const std::optional<qint64> first = YearSummary::parseRate(m_firstRate->text());
+    const std::optional<qint64> other = YearSummary::parseRate(m_otherRate->text());
+    if (!threshold) {
         platform().showMessage(MessageKind::Warning,
                                QStringLiteral("Attenzione: la soglia dell'attività d'impresa deve essere un numero "
                                               "intero di immobili, almeno 1."));
         m_threshold->setFocus();
-        return false;
+        return std::nullopt;
     }
     for (const auto &[rate, edit] : {std::pair{first, m_firstRate}, std::pair{other, m_otherRate}}) {
-        if (!rate || *rate > 10000) {
+        if (!rate) {
             platform().showMessage(MessageKind::Warning,
                                    QStringLiteral("Attenzione: l'aliquota della cedolare secca deve essere una "
                                                   "percentuale, ad esempio 21 o 26."));
             edit->setFocus();
-            return false;
+            return std::nullopt;
         }
     }
-    const YearSummary::Settings wanted{threshold.toInt(), *first, *other};
-    if (wanted == YearSummary::readSettings(settingsPath()))
-        return true;
-    // Not worth stopping the report for: the figures typed are used anyway.
-    YearSummary::writeSettings(settingsPath(), wanted);
-    return true;
+    const YearSummary::Settings wanted{*threshold, *first, *other};
+    // Not worth stopping the report for: the report is made with the
+    // figures typed whether or not they could be saved.
+    if (wanted != YearSummary::readSettings(settingsPath()))
+        YearSummary::writeSettings(settingsPath(), wanted);
+    return wanted;
 }
 
 std::optional<ReportTable> TfrmRapporti::makeReport()
 {
-    const ReportRequest wanted = request();
+    ReportRequest wanted = request();
     const ReportChoice &choice = kChoices[std::max(0, m_report->currentIndex())];
     if ((choice.parameters & Comune) && wanted.comuneCode.isEmpty()) {
         platform().showMessage(MessageKind::Warning,
@@ -288,8 +286,11 @@ std::optional<ReportTable> TfrmRapporti::makeReport()
                                               "tra quelli dei contratti in archivio."));
         return std::nullopt;
     }
-    if ((choice.parameters & Settings) && !saveSummarySettings())
-        return std::nullopt;
+    if (choice.parameters & Settings) {
+        wanted.summarySettings = saveSummarySettings();
+        if (!wanted.summarySettings)
+            return std::nullopt;
+    }
     std::optional<ReportTable> table = Reports::make(wanted, platform().programFolder(), *m_codes);
     if (!table)
         CardOperations::showAccessDenied(MessageKind::Error);
@@ -299,8 +300,8 @@ std::optional<ReportTable> TfrmRapporti::makeReport()
 void TfrmRapporti::cmdAnteprimaClick()
 {
     if (const std::optional<ReportTable> table = makeReport()) {
-        TfrmAnteprimaStampa preview(Report::prepare(TableReport::pageTemplate(*table), platform().today()),
-                                    {kPrintFailure, DocumentFileName::pdfName(table->fileWords, table->fileData)}, this);
+        TfrmAnteprimaStampa preview(TableReport::prepare(*table, platform().today()),
+                                    {kPrintFailure, table->pdfName()}, this);
         preview.exec();
     }
 }
@@ -308,14 +309,13 @@ void TfrmRapporti::cmdAnteprimaClick()
 void TfrmRapporti::cmdStampaClick()
 {
     if (const std::optional<ReportTable> table = makeReport())
-        ReportOutput::print(Report::prepare(TableReport::pageTemplate(*table), platform().today()), kPrintFailure);
+        ReportOutput::print(TableReport::prepare(*table, platform().today()), kPrintFailure);
 }
 
 void TfrmRapporti::cmdPdfClick()
 {
     if (const std::optional<ReportTable> table = makeReport())
-        ReportOutput::savePdf(Report::prepare(TableReport::pageTemplate(*table), platform().today()),
-                              DocumentFileName::pdfName(table->fileWords, table->fileData));
+        ReportOutput::savePdf(TableReport::prepare(*table, platform().today()), table->pdfName());
 }
 
 void TfrmRapporti::cmdExcelClick()
@@ -324,10 +324,5 @@ void TfrmRapporti::cmdExcelClick()
     if (!table)
         return;
     const QString path = platform().programFolder() + Reports::workbookFile(request().kind);
-    if (!ReportWorkbook::write(path, *table)) {
-        platform().showMessage(MessageKind::Plain, ExportMessages::exportFailed());
-        return;
-    }
-    if (platform().askYesNo(ExportMessages::openWrittenFile()))
-        platform().shellOpen(QLatin1Char('"') + path + QLatin1Char('"'));
+    offerWrittenFile(path, ReportWorkbook::write(path, *table));
 }

@@ -44,7 +44,9 @@ private:
     // The report the controls ask for, or nothing after saying what is
     // missing; the summary's settings are saved first.
     std::optional<ReportTable> makeReport();
-    bool saveSummarySettings();
+    // The summary's settings typed, saved when they changed; nothing after
+    // a warning about one that does not read.
+    std::optional<YearSummary::Settings> saveSummarySettings();
 
     void cmdAnteprimaClick();
     void cmdStampaClick();

@@ -1,15 +1,11 @@
 #include "widgets/tax/StayTaxPanel.h"
 
-#include "engine/archive/RecordLayouts.h"
 #include "engine/platform/Platform.h"
-#include "engine/print/DocumentFileName.h"
-#include "engine/report/ReportLayout.h"
 #include "engine/reports/ReportStays.h"
 #include "engine/reports/TableReport.h"
 #include "engine/reports/TaxNote.h"
 #include "engine/tax/StayComune.h"
 #include "engine/tax/TaxRuleFile.h"
-#include "engine/text/DateText.h"
 #include "engine/text/EuroAmount.h"
 #include "engine/text/TextRules.h"
 #include "widgets/print/TfrmAnteprimaStampa.h"
@@ -41,7 +37,6 @@ QTableWidgetItem *cell(const QString &text, bool figures)
 StayTaxPanel::StayTaxPanel(const PoliceCodes &codes, QWidget *parent)
     : QGroupBox(QStringLiteral("Imposta di soggiorno"), parent)
     , m_codes(codes)
-    , m_contract(RecordLayouts::contratto())
 {
     setObjectName(QStringLiteral("grpImposta"));
     m_comune = new QLabel(this);
@@ -77,11 +72,8 @@ StayTaxPanel::StayTaxPanel(const PoliceCodes &codes, QWidget *parent)
 
 void StayTaxPanel::setStay(const Record &contract)
 {
-    m_contract = contract;
-    m_stay = {};
+    m_stay = ReportStays::stayOf(contract);
     m_problem.clear();
-    m_stay.arrival = DateText::parse(contract.value(QStringLiteral("InizioCon"))).value_or(QDate());
-    m_stay.departure = DateText::parse(contract.value(QStringLiteral("FineCon"))).value_or(QDate());
     const std::optional<PolicePlace> comune = StayComune::ofContract(m_codes, contract);
     m_comuneLabel = comune ? comune->label()
                            : TextRules::trimmed(contract.value(QStringLiteral("ComuneImm")) + QStringLiteral(" (")
@@ -95,7 +87,7 @@ void StayTaxPanel::setStay(const Record &contract)
     } else if (!rules.readable) {
         m_problem = QStringLiteral("Le regole dell'imposta di soggiorno non si possono leggere.");
     } else {
-        m_stay.comuneCode = comune->code;
+        m_stay.property.comuneCode = comune->code;
     }
     if (m_problem.isEmpty() && (!m_stay.arrival.isValid() || m_stay.departure < m_stay.arrival))
         m_problem = QStringLiteral("Le date del soggiorno non sono valide: l'imposta non si può calcolare.");
@@ -109,7 +101,7 @@ bool StayTaxPanel::hasTax() const
 void StayTaxPanel::showGuests(const QList<Guest> &guests)
 {
     m_stay.guests = guests;
-    m_result = m_problem.isEmpty() ? StayTax::compute(m_stay, m_rules) : StayTax::Result();
+    m_result = m_problem.isEmpty() ? StayTax::compute(m_stay.taxStay(), m_rules) : StayTax::Result();
     m_grid->setRowCount(0);
     if (!m_problem.isEmpty()) {
         m_comune->setText(m_problem);
@@ -117,7 +109,7 @@ void StayTaxPanel::showGuests(const QList<Guest> &guests)
         m_note->setEnabled(false);
         return;
     }
-    if (!hasTax() && m_stay.nights() > 0) {
+    if (!hasTax() && m_stay.taxStay().nights() > 0) {
         m_comune->setText(QStringLiteral("Nessuna regola dell'imposta di soggiorno per %1 nelle notti del "
                                          "soggiorno: si impostano con l'icona dell'imposta di soggiorno della "
                                          "schermata iniziale.")
@@ -146,16 +138,8 @@ void StayTaxPanel::cmdRicevutaImpostaClick()
 {
     if (!hasTax())
         return;
-    const TaxNote::Stay stay{m_contract.value(QStringLiteral("Locatore")),
-                             TextRules::upperAscii(m_contract.value(QStringLiteral("CodFiscLoc"))),
-                             ReportStays::propertyOf(m_contract).label,
-                             m_comuneLabel,
-                             m_stay.arrival,
-                             m_stay.departure,
-                             m_stay.guests};
-    const ReportTable note = TaxNote::table(stay, m_result);
-    const Report::PreparedReport report = Report::prepare(TableReport::pageTemplate(note), platform().today());
-    TfrmAnteprimaStampa preview(report, {kPrintFailure, DocumentFileName::pdfName(note.fileWords, note.fileData)},
+    const ReportTable note = TaxNote::table(m_stay, m_comuneLabel, m_result);
+    TfrmAnteprimaStampa preview(TableReport::prepare(note, platform().today()), {kPrintFailure, note.pdfName()},
                                 window());
     preview.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "engine/archive/Record.h"
 #include "engine/guests/PoliceCodes.h"
+#include "engine/reports/ReportStays.h"
 #include "engine/tax/StayTax.h"
 #include "engine/tax/TaxRule.h"
 
@@ -28,15 +29,12 @@ public:
     // The guests as they are on screen, saved or not.
     void showGuests(const QList<Guest> &guests);
 
-    const StayTax::Result &result() const { return m_result; }
-
 private:
     void cmdRicevutaImpostaClick();
     bool hasTax() const;
 
     const PoliceCodes &m_codes;
-    Record m_contract;
-    StayTax::Stay m_stay;
+    ReportStay m_stay;
     QString m_comuneLabel;
     QString m_problem;  // why there is no tax to show; empty when there is
     QList<TaxRule> m_rules;

@@ -39,9 +39,7 @@ QLineEdit *lineEdit(const char *name, int maxLength, const QString &placeholder,
 // 7 notti, esenti i minori di 14 anni e i residenti".
 QString ruleLine(const TaxRule &rule)
 {
-    QString line = rule.comuneLabel() + QStringLiteral(" - dal ") + DateText::format(rule.validFrom);
-    line += rule.validTo.isValid() ? QStringLiteral(" al ") + DateText::format(rule.validTo)
-                                   : QStringLiteral(" senza data di fine");
+    QString line = rule.comuneLabel() + QStringLiteral(" - ") + rule.periodText();
     line += QStringLiteral(" - ") + EuroAmount::withEuroSign(rule.rateCents) + QStringLiteral(" a notte");
     if (rule.maxNights > 0)
         line += QStringLiteral(", al massimo %1 notti").arg(rule.maxNights);
@@ -53,11 +51,6 @@ QString ruleLine(const TaxRule &rule)
     if (!exempt.isEmpty())
         line += QStringLiteral(", esenti ") + exempt.join(QStringLiteral(" e "));
     return line;
-}
-
-QString optionalNumber(int value)
-{
-    return value > 0 ? QString::number(value) : QString();
 }
 
 } // namespace
@@ -171,8 +164,8 @@ void TfrmImpostaSoggiorno::showRule(int index)
     m_from->setText(rule.validFrom.isValid() ? DateText::format(rule.validFrom) : QString());
     m_to->setText(rule.validTo.isValid() ? DateText::format(rule.validTo) : QString());
     m_rate->setText(m_current >= 0 ? EuroAmount::format(rule.rateCents) : QString());
-    m_maxNights->setText(optionalNumber(rule.maxNights));
-    m_age->setText(optionalNumber(rule.exemptUnderAge));
+    m_maxNights->setText(TaxRules::optionalNumber(rule.maxNights));
+    m_age->setText(TaxRules::optionalNumber(rule.exemptUnderAge));
     m_residents->setChecked(rule.residentsExempt);
     m_delete->setEnabled(m_current >= 0);
     if (m_current < 0 && m_list->currentRow() >= 0) {

@@ -35,14 +35,14 @@ namespace {
 const QDate kPrintDate(2026, 3, 5);
 
 constexpr std::array kPeople = {
-    ReportColumn{"Nome", "Nome", 300, false},
-    ReportColumn{"Notti", "Notti", 100, true},
-    ReportColumn{"Importo", "Importo €", 100, true},
+    ReportColumn{"Nome", 300, false},
+    ReportColumn{"Notti", 100, true},
+    ReportColumn{"Importo €", 100, true},
 };
 
 constexpr std::array kPlaces = {
-    ReportColumn{"Luogo", "Luogo", 200, false},
-    ReportColumn{"Arrivi", "Arrivi", 200, true},
+    ReportColumn{"Luogo", 200, false},
+    ReportColumn{"Arrivi", 200, true},
 };
 
 ReportTable sample(int rows)

@@ -18,35 +18,31 @@ private slots:
     void printedOnAPortraitPage();
 
 private:
-    TaxNote::Stay sampleStay() const;
+    ReportStay sampleStay() const;
     QList<TaxRule> rules() const;
 };
 
-TaxNote::Stay TestTaxNote::sampleStay() const
+// BIANCHI LUCIA lets Via Roma 1 - RIMINI (RN).
+ReportStay TestTaxNote::sampleStay() const
 {
     using StayFixture::guest;
-    return {QStringLiteral("BIANCHI LUCIA"),
-            QStringLiteral("BNCLCU70A41H294K"),
-            QStringLiteral("Via Roma 1 - RIMINI (RN)"),
-            QStringLiteral("RIMINI (RN)"),
-            QDate(2025, 12, 30),
-            QDate(2026, 1, 3),
-            {guest("ROSSI"), guest("ROSSI", StayFixture::bologna, QDate(2020, 1, 1)),
-             guest("VERDI", StayFixture::bologna, QDate(1960, 1, 1), QStringLiteral("accompagnatore di paziente"))}};
+    return StayFixture::stay(
+        1, QDate(2025, 12, 30), QDate(2026, 1, 3),
+        {guest("ROSSI"), guest("ROSSI", StayFixture::bologna, QDate(2020, 1, 1)),
+         guest("VERDI", StayFixture::bologna, QDate(1960, 1, 1), QStringLiteral("accompagnatore di paziente"))});
 }
 
 QList<TaxRule> TestTaxNote::rules() const
 {
-    return {TaxRule{StayFixture::rimini, "RIMINI", "RN", QDate(2025, 1, 1), QDate(2025, 12, 31), 150, 0, 14, false},
-            TaxRule{StayFixture::rimini, "RIMINI", "RN", QDate(2026, 1, 1), QDate(), 200, 0, 14, false}};
+    return {StayFixture::riminiRule(QDate(2025, 1, 1), QDate(2025, 12, 31), 150, 0, 14),
+            StayFixture::riminiRule(QDate(2026, 1, 1), QDate(), 200, 0, 14)};
 }
 
 void TestTaxNote::guestLinesTellNightsRatesAndReasons()
 {
-    const TaxNote::Stay stay = sampleStay();
-    const StayTax::Result tax = StayTax::compute({StayFixture::rimini, stay.arrival, stay.departure, stay.guests},
-                                                 rules());
-    const ReportTable note = TaxNote::table(stay, tax);
+    const ReportStay stay = sampleStay();
+    const StayTax::Result tax = StayTax::compute(stay.taxStay(), rules());
+    const ReportTable note = TaxNote::table(stay, QStringLiteral("RIMINI (RN)"), tax);
     QCOMPARE(note.orientation, QPageLayout::Portrait);
     const ReportSection &guests = note.sections.first();
     QCOMPARE(guests.rows, (QList<QStringList>{
@@ -91,11 +87,11 @@ void TestTaxNote::printedOnAPortraitPage()
 {
     SKIP_WITHOUT_PDF_READER();
     QTemporaryDir folder;
-    const TaxNote::Stay stay = sampleStay();
-    const StayTax::Result tax = StayTax::compute({StayFixture::rimini, stay.arrival, stay.departure, stay.guests},
-                                                 rules());
+    const ReportStay stay = sampleStay();
+    const StayTax::Result tax = StayTax::compute(stay.taxStay(), rules());
     const Report::PreparedReport report =
-        Report::prepare(TableReport::pageTemplate(TaxNote::table(stay, tax)), QDate(2026, 1, 3));
+        Report::prepare(TableReport::pageTemplate(TaxNote::table(stay, QStringLiteral("RIMINI (RN)"), tax)),
+                        QDate(2026, 1, 3));
     const std::optional<PdfText> pdf = PdfText::renderAndRead(report, folder.path());
     QVERIFY(pdf);
     QCOMPARE(pdf->pages().size(), 1);

@@ -35,8 +35,7 @@ namespace {
 
 TaxRule riminiRule(qint64 rateCents, int maxNights = 0, int age = 0, bool residents = false)
 {
-    return TaxRule{StayFixture::rimini, QStringLiteral("RIMINI"), QStringLiteral("RN"), QDate(2020, 1, 1), QDate(),
-                   rateCents, maxNights, age, residents};
+    return StayFixture::riminiRule(QDate(2020, 1, 1), QDate(), rateCents, maxNights, age, residents);
 }
 
 ReportStayList listOf(const QList<ReportStay> &stays)
@@ -85,7 +84,7 @@ void TestTaxReturn::staysAreAttributedByTheirNights()
     QCOMPARE(summary.guests, stays * 2);
     QCOMPARE(summary.total.taxable, taxable);
     QCOMPARE(summary.total.amountCents, qint64(taxable) * 150);
-    const ReportTable table = TaxReturn::table(summary, 0);
+    const ReportTable table = TaxReturn::table(summary);
     const QStringList &totals = table.sections.first().totals;
     QCOMPARE(totals.at(4), QString::number(nights));
     QCOMPARE(totals.at(6), QString::number(taxable));
@@ -104,7 +103,7 @@ void TestTaxReturn::centsAreSummedExactlyOverManyStays()
                            ReportPeriods::quarter(2026, 1));
     QCOMPARE(summary.lines.size(), 1000);
     QCOMPARE(summary.total.amountCents, qint64(10000));
-    const ReportTable table = TaxReturn::table(summary, 0);
+    const ReportTable table = TaxReturn::table(summary);
     QCOMPARE(table.sections.first().totals.last(), QStringLiteral("100,00"));
     QVERIFY(table.parameters.last().contains(QStringLiteral("€ 100,00")));
 }
@@ -127,25 +126,26 @@ void TestTaxReturn::exemptNightsByReason()
     QCOMPARE(summary.total.exemptFor(Exemption::Residence), 4);
     QCOMPARE(summary.total.exemptFor(Exemption::OtherReason), 4);
     QCOMPARE(summary.total.amountCents, qint64(600));
-    const QStringList row = TaxReturn::table(summary, 0).sections.first().rows.first();
+    const QStringList row = TaxReturn::table(summary).sections.first().rows.first();
     QCOMPARE(row, (QStringList{"7", "ADULTO ANNA", "01/07/2026", "05/07/2026", "4", "4", "3", "4", "4", "4", "1", "0",
                                "6,00"}));
 }
 
 void TestTaxReturn::otherComuniStayOut()
 {
-    const ReportStayList list = listOf(
+    ReportStayList list = listOf(
         {StayFixture::stay(1, QDate(2026, 2, 1), QDate(2026, 2, 3), {StayFixture::guest("ROSSI")}),
          StayFixture::stay(2, QDate(2026, 2, 1), QDate(2026, 2, 3), {StayFixture::guest("VERDI")},
                            StayFixture::property(QStringLiteral("Via Indipendenza 2"), StayFixture::bologna)),
          StayFixture::stay(3, QDate(2026, 2, 1), QDate(2026, 2, 3), {StayFixture::guest("NERI")},
                            StayFixture::property(QStringLiteral("Via Sconosciuta 3"), QString()))});
+    list.unreadable = 2;
     const TaxReturn::Summary summary = TaxReturn::compute(list, {riminiRule(100)}, StayFixture::rimini,
                                                           QStringLiteral("RIMINI (RN)"), ReportPeriods::quarter(2026, 1));
     QCOMPARE(summary.lines.size(), 1);
     QCOMPARE(summary.lines.first().stay->position, qint64(1));
     QCOMPARE(summary.unknownComune, 1);
-    QVERIFY(TaxReturn::table(summary, 2).notes.join(QLatin1Char('\n')).contains(QStringLiteral("2 contratti")));
+    QVERIFY(TaxReturn::table(summary).notes.join(QLatin1Char('\n')).contains(QStringLiteral("2 contratti")));
 }
 
 void TestTaxReturn::madeFromTheArchives()

@@ -19,6 +19,8 @@ private slots:
     void flatTaxEstimate();
     void oneProperty();
     void settingsReadAndWritten();
+    void thresholdRule_data();
+    void thresholdRule();
 };
 
 namespace {
@@ -33,7 +35,6 @@ ReportStay let(qint64 position, const QDate &arrival, const QDate &departure, co
     stay.tenant = tenant;
     stay.landlord = fiscalCode.startsWith(QLatin1Char('A')) ? QStringLiteral("ALFA ANNA") : QStringLiteral("BETA BRUNO");
     stay.landlordFiscalCode = fiscalCode;
-    stay.rentText = rent;
     stay.rentCents = EuroAmount::parseCents(rent);
     return stay;
 }
@@ -198,6 +199,31 @@ void TestYearSummary::settingsReadAndWritten()
              QStringLiteral("21,5"));
     IniFile(path).writeString(QStringLiteral("Riepilogo Annuale"), QStringLiteral("Soglia Impresa"), QStringLiteral("tre"));
     QCOMPARE(YearSummary::readSettings(path).businessThreshold, 3);
+}
+
+void TestYearSummary::thresholdRule_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("threshold");  // 0: refused
+    QTest::newRow("one") << "1" << 1;
+    QTest::newRow("blanks around") << " 12 " << 12;
+    QTest::newRow("four digits") << "9999" << 9999;
+    QTest::newRow("five digits") << "10000" << 0;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("words") << "tre" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+// What the window accepts is what the settings file gives back.
+void TestYearSummary::thresholdRule()
+{
+    QFETCH(QString, text);
+    QFETCH(int, threshold);
+    QCOMPARE(YearSummary::parseThreshold(text).value_or(0), threshold);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(YearSummary::settingsFile());
+    IniFile(path).writeString(QStringLiteral("Riepilogo Annuale"), QStringLiteral("Soglia Impresa"), text);
+    QCOMPARE(YearSummary::readSettings(path).businessThreshold, threshold > 0 ? threshold : 3);
 }
 
 QTEST_APPLESS_MAIN(TestYearSummary)

@@ -1,3 +1,4 @@
+#include "StayFixture.h"
 #include "engine/tax/StayTax.h"
 
 #include <QTest>
@@ -26,17 +27,9 @@ private slots:
 
 namespace {
 
-const QString kRimini = QStringLiteral("408099014");
-const QString kBologna = QStringLiteral("408037006");
+using StayFixture::riminiRule;
 
-TaxRule rule(const QDate &from, const QDate &to, qint64 rateCents, int maxNights = 0, int age = 0,
-             bool residents = false)
-{
-    return TaxRule{kRimini, QStringLiteral("RIMINI"), QStringLiteral("RN"), from, to, rateCents, maxNights, age,
-                   residents};
-}
-
-Guest guest(const QDate &birthDate = QDate(1980, 5, 17), const QString &residence = kBologna,
+Guest guest(const QDate &birthDate = QDate(1980, 5, 17), const QString &residence = StayFixture::bologna,
             const QString &exemption = QString())
 {
     Guest g;
@@ -50,15 +43,15 @@ Guest guest(const QDate &birthDate = QDate(1980, 5, 17), const QString &residenc
 
 StayTax::Stay stay(const QDate &arrival, const QDate &departure, const QList<Guest> &guests)
 {
-    return {kRimini, arrival, departure, guests};
+    return {StayFixture::rimini, arrival, departure, guests};
 }
 
 } // namespace
 
 void TestStayTax::acrossAChangeOfRateEachNightPaysItsOwnRate()
 {
-    const QList<TaxRule> rules = {rule(QDate(2025, 1, 1), QDate(2025, 12, 31), 150),
-                                  rule(QDate(2026, 1, 1), QDate(), 200)};
+    const QList<TaxRule> rules = {riminiRule(QDate(2025, 1, 1), QDate(2025, 12, 31), 150),
+                                  riminiRule(QDate(2026, 1, 1), QDate(), 200)};
     const StayTax::Result tax =
         StayTax::compute(stay(QDate(2025, 12, 30), QDate(2026, 1, 3), {guest(), guest()}), rules);
     QCOMPARE(tax.guests.size(), 2);
@@ -95,7 +88,7 @@ void TestStayTax::ageExemption()
     QFETCH(QDate, birthDate);
     QFETCH(int, taxable);
     QFETCH(int, exemptForAge);
-    const QList<TaxRule> rules = {rule(QDate(2026, 1, 1), QDate(2026, 12, 31), 200, 0, 14)};
+    const QList<TaxRule> rules = {riminiRule(QDate(2026, 1, 1), QDate(2026, 12, 31), 200, 0, 14)};
     const StayTax::Result tax = StayTax::compute(stay(QDate(2026, 7, 10), QDate(2026, 7, 13), {guest(birthDate)}), rules);
     QCOMPARE(tax.total.taxable, taxable);
     QCOMPARE(tax.total.exemptFor(Exemption::Age), exemptForAge);
@@ -107,9 +100,9 @@ void TestStayTax::residenceExemption_data()
     QTest::addColumn<bool>("residentsExempt");
     QTest::addColumn<QString>("residence");
     QTest::addColumn<int>("exemptForResidence");
-    QTest::newRow("resident, residents exempt") << true << kRimini << 2;
-    QTest::newRow("resident, residents pay") << false << kRimini << 0;
-    QTest::newRow("from elsewhere") << true << kBologna << 0;
+    QTest::newRow("resident, residents exempt") << true << StayFixture::rimini << 2;
+    QTest::newRow("resident, residents pay") << false << StayFixture::rimini << 0;
+    QTest::newRow("from elsewhere") << true << StayFixture::bologna << 0;
     QTest::newRow("residence unknown") << true << QString() << 0;
 }
 
@@ -118,7 +111,7 @@ void TestStayTax::residenceExemption()
     QFETCH(bool, residentsExempt);
     QFETCH(QString, residence);
     QFETCH(int, exemptForResidence);
-    const QList<TaxRule> rules = {rule(QDate(2026, 1, 1), QDate(), 150, 0, 0, residentsExempt)};
+    const QList<TaxRule> rules = {riminiRule(QDate(2026, 1, 1), QDate(), 150, 0, 0, residentsExempt)};
     const StayTax::Result tax =
         StayTax::compute(stay(QDate(2026, 8, 1), QDate(2026, 8, 3), {guest(QDate(1980, 1, 1), residence)}), rules);
     QCOMPARE(tax.total.exemptFor(Exemption::Residence), exemptForResidence);
@@ -128,9 +121,10 @@ void TestStayTax::residenceExemption()
 
 void TestStayTax::otherReasonExemptsEveryNight()
 {
-    const QList<TaxRule> rules = {rule(QDate(2026, 1, 1), QDate(), 300, 0, 14, true)};
-    const QList<Guest> guests = {guest(), guest(QDate(1975, 3, 3), kBologna, QStringLiteral("accompagnatore di paziente")),
-                                 guest(QDate(1975, 3, 3), kBologna, QStringLiteral("   "))};
+    const QList<TaxRule> rules = {riminiRule(QDate(2026, 1, 1), QDate(), 300, 0, 14, true)};
+    const QList<Guest> guests = {
+        guest(), guest(QDate(1975, 3, 3), StayFixture::bologna, QStringLiteral("accompagnatore di paziente")),
+        guest(QDate(1975, 3, 3), StayFixture::bologna, QStringLiteral("   "))};
     const StayTax::Result tax = StayTax::compute(stay(QDate(2026, 5, 4), QDate(2026, 5, 8), guests), rules);
     QCOMPARE(tax.guests.at(1).nights.exemptFor(Exemption::OtherReason), 4);
     QCOMPARE(tax.guests.at(1).nights.taxable, 0);
@@ -159,7 +153,7 @@ void TestStayTax::mostNightsAreCountedFromTheFirstNight()
     QFETCH(QDate, last);
     QFETCH(int, taxable);
     QFETCH(int, beyond);
-    const QList<TaxRule> rules = {rule(QDate(2026, 1, 1), QDate(), 100, 3)};
+    const QList<TaxRule> rules = {riminiRule(QDate(2026, 1, 1), QDate(), 100, 3)};
     const StayTax::Result tax =
         StayTax::compute(stay(QDate(2026, 3, 28), QDate(2026, 4, 2), {guest()}), rules, first, last);
     QCOMPARE(tax.total.taxable, taxable);
@@ -169,8 +163,8 @@ void TestStayTax::mostNightsAreCountedFromTheFirstNight()
 
 void TestStayTax::ageComesBeforeTheOtherReasons()
 {
-    const QList<TaxRule> rules = {rule(QDate(2026, 1, 1), QDate(), 100, 1, 12, true)};
-    const Guest child = guest(QDate(2020, 1, 1), kRimini, QStringLiteral("accompagnatore di paziente"));
+    const QList<TaxRule> rules = {riminiRule(QDate(2026, 1, 1), QDate(), 100, 1, 12, true)};
+    const Guest child = guest(QDate(2020, 1, 1), StayFixture::rimini, QStringLiteral("accompagnatore di paziente"));
     const StayTax::Result tax = StayTax::compute(stay(QDate(2026, 6, 1), QDate(2026, 6, 4), {child}), rules);
     QCOMPARE(tax.total.exemptFor(Exemption::Age), 3);
     QCOMPARE(tax.total.exemptTotal(), 3);
@@ -180,9 +174,9 @@ void TestStayTax::nightsWithoutARuleAreNotTaxed()
 {
     // The rule starts on 2 June: the night of 1 June has none; another
     // comune's rule does not count.
-    TaxRule elsewhere = rule(QDate(2026, 1, 1), QDate(), 500);
-    elsewhere.comuneCode = kBologna;
-    const QList<TaxRule> rules = {elsewhere, rule(QDate(2026, 6, 2), QDate(), 100)};
+    TaxRule elsewhere = riminiRule(QDate(2026, 1, 1), QDate(), 500);
+    elsewhere.comuneCode = StayFixture::bologna;
+    const QList<TaxRule> rules = {elsewhere, riminiRule(QDate(2026, 6, 2), QDate(), 100)};
     const StayTax::Result tax = StayTax::compute(stay(QDate(2026, 6, 1), QDate(2026, 6, 4), {guest()}), rules);
     QCOMPARE(tax.total.withoutRule, 1);
     QCOMPARE(tax.total.taxable, 2);
@@ -192,7 +186,7 @@ void TestStayTax::nightsWithoutARuleAreNotTaxed()
 
 void TestStayTax::aStayOfNoNightsPaysNothing()
 {
-    const QList<TaxRule> rules = {rule(QDate(2026, 1, 1), QDate(), 100)};
+    const QList<TaxRule> rules = {riminiRule(QDate(2026, 1, 1), QDate(), 100)};
     const StayTax::Result tax = StayTax::compute(stay(QDate(2026, 6, 1), QDate(2026, 6, 1), {guest()}), rules);
     QCOMPARE(tax.total.all(), 0);
     QCOMPARE(tax.total.amountCents, qint64(0));

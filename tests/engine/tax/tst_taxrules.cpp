@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "FileSizeLimit.h"
 #include "LogCapture.h"
+#include "StayFixture.h"
 #include "TestFiles.h"
 #include "engine/archive/RecordLayout.h"
 #include "engine/guests/PoliceTableStore.h"
@@ -43,17 +44,15 @@ private:
 
 namespace {
 
-const QString kRimini = QStringLiteral("408099014");
-
 TaxRule riminiRule(const QDate &from, const QDate &to, qint64 rate = 150)
 {
-    return TaxRule{kRimini, QStringLiteral("RIMINI"), QStringLiteral("RN"), from, to, rate, 7, 14, true};
+    return StayFixture::riminiRule(from, to, rate, 7, 14, true);
 }
 
 TaxRuleForm validForm()
 {
-    return TaxRuleForm{kRimini, QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), QStringLiteral("1,50"),
-                       QStringLiteral("7"), QStringLiteral("14"), true};
+    return TaxRuleForm{StayFixture::rimini, QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"),
+                       QStringLiteral("1,50"), QStringLiteral("7"), QStringLiteral("14"), true};
 }
 
 } // namespace
@@ -94,7 +93,7 @@ void TestTaxRules::recordsWrittenByHandAreRead()
     QVERIFY(loaded.readable);
     QCOMPARE(loaded.rules.size(), 1);
     const TaxRule &rule = loaded.rules.first();
-    QCOMPARE(rule.comuneCode, kRimini);
+    QCOMPARE(rule.comuneCode, StayFixture::rimini);
     QCOMPARE(rule.comuneLabel(), QStringLiteral("RIMINI (RN)"));
     QCOMPARE(rule.validFrom, QDate(2026, 1, 1));
     QVERIFY(!rule.validTo.isValid());
@@ -180,7 +179,7 @@ void TestTaxRules::ruleInForceOnANight()
     other.comuneCode = QStringLiteral("408037006");
     const QList<TaxRule> rules = {other, riminiRule(QDate(2025, 1, 1), QDate(2025, 12, 31), 150),
                                   riminiRule(QDate(2026, 1, 1), QDate(), 200)};
-    const TaxRule *found = TaxRules::ruleOn(rules, kRimini, night);
+    const TaxRule *found = TaxRules::ruleOn(rules, StayFixture::rimini, night);
     QCOMPARE(found ? found->rateCents : qint64(0), rate);
 }
 

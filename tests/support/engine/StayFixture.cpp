@@ -23,6 +23,13 @@ ReportProperty property(const QString &street, const QString &comuneCode)
             QStringLiteral("RIMINI"), QStringLiteral("RN"), comuneCode};
 }
 
+TaxRule riminiRule(const QDate &from, const QDate &to, qint64 rateCents, int maxNights, int age,
+                   bool residentsExempt)
+{
+    return TaxRule{rimini, QStringLiteral("RIMINI"), QStringLiteral("RN"), from, to, rateCents, maxNights, age,
+                   residentsExempt};
+}
+
 ReportStay stay(qint64 position, const QDate &arrival, const QDate &departure, const QList<Guest> &guests,
                 const ReportProperty &where)
 {

@@ -2,6 +2,7 @@
 
 #include "engine/guests/Guest.h"
 #include "engine/reports/ReportStays.h"
+#include "engine/tax/TaxRule.h"
 
 #include <QDate>
 #include <QList>
@@ -22,6 +23,10 @@ Guest guest(const QString &surname, const QString &residence = bologna, const QD
 
 // A property of Rimini by its street.
 ReportProperty property(const QString &street, const QString &comuneCode = rimini);
+
+// A rule of Rimini's tourist tax; an invalid `to` has no end.
+TaxRule riminiRule(const QDate &from, const QDate &to, qint64 rateCents, int maxNights = 0, int age = 0,
+                   bool residentsExempt = false);
 
 ReportStay stay(qint64 position, const QDate &arrival, const QDate &departure, const QList<Guest> &guests,
                 const ReportProperty &where = property(QStringLiteral("Via Roma 1")));

@@ -12,6 +12,7 @@
 #include "widgets/reports/TfrmRapporti.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -40,6 +41,8 @@ private slots:
     void workbooksInTheProgramFolder_data();
     void workbooksInTheProgramFolder();
     void summarySettingsAreKept();
+    void thresholdSavedIsTheOneReadBack();
+    void typedSettingsUsedWhenTheyCannotBeSaved();
     void wrongSettingIsRefused();
     void taxReturnNeedsAComune();
 
@@ -255,6 +258,30 @@ void TestReportsWindow::summarySettingsAreKept()
     const YearSummary::Settings stored = YearSummary::readSettings(m_platform->filePath("Rovoziv.ini"));
     QCOMPARE(stored, (YearSummary::Settings{1, 2100, 2650}));
     // With a threshold of 1 the one landlord is a business.
+    const XlsxSheet landlords = XlsxSheet::read(m_platform->filePath("Riepilogo_Annuale.xlsx"), 2);
+    QVERIFY2(landlords.error.isEmpty(), qPrintable(landlords.error));
+    QCOMPARE(landlords.rowTexts(1).last(), QStringLiteral("Soglia di 1 immobili raggiunta: attività d'impresa"));
+}
+
+void TestReportsWindow::thresholdSavedIsTheOneReadBack()
+{
+    const auto window = open();
+    choose(window.get(), 1);
+    auto *threshold = control<QLineEdit>(window.get(), QStringLiteral("txtSogliaImpresa"));
+    threshold->setText(QStringLiteral("12345"));
+    click(window.get(), "cmdExcel");
+    const YearSummary::Settings stored = YearSummary::readSettings(m_platform->filePath("Rovoziv.ini"));
+    QCOMPARE(QString::number(stored.businessThreshold), threshold->text());
+}
+
+void TestReportsWindow::typedSettingsUsedWhenTheyCannotBeSaved()
+{
+    // A folder where the settings file goes: nothing can be saved there.
+    QVERIFY(QDir().mkpath(m_platform->filePath("Rovoziv.ini")));
+    const auto window = open();
+    choose(window.get(), 1);
+    control<QLineEdit>(window.get(), QStringLiteral("txtSogliaImpresa"))->setText(QStringLiteral("1"));
+    click(window.get(), "cmdExcel");
     const XlsxSheet landlords = XlsxSheet::read(m_platform->filePath("Riepilogo_Annuale.xlsx"), 2);
     QVERIFY2(landlords.error.isEmpty(), qPrintable(landlords.error));
     QCOMPARE(landlords.rowTexts(1).last(), QStringLiteral("Soglia di 1 immobili raggiunta: attività d'impresa"));

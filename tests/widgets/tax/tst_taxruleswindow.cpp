@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "FileSizeLimit.h"
 #include "KeyInput.h"
+#include "StayFixture.h"
 #include "engine/tax/TaxRuleFile.h"
 #include "widgets/app/TfrmAvvio.h"
 #include "widgets/tax/TfrmImpostaSoggiorno.h"
@@ -42,11 +43,9 @@ private:
 
 namespace {
 
-const QString kRimini = QStringLiteral("408099014");
-
 TaxRule rule(const QDate &from, const QDate &to, qint64 rate)
 {
-    return TaxRule{kRimini, QStringLiteral("RIMINI"), QStringLiteral("RN"), from, to, rate, 7, 14, true};
+    return StayFixture::riminiRule(from, to, rate, 7, 14, true);
 }
 
 void setText(QWidget *window, const char *name, const QString &text)
