@@ -23,11 +23,6 @@ QString nightsText(int nights)
     return nights == 1 ? QStringLiteral("1 notte") : QStringLiteral("%1 notti").arg(nights);
 }
 
-QString guestName(const Guest &guest)
-{
-    return guest.fullName();
-}
-
 QString ratesText(const QList<StayTax::RatePart> &rates)
 {
     if (rates.size() == 1)
@@ -70,7 +65,7 @@ ReportTable table(const ReportStay &stay, const QString &comuneLabel, const Stay
     note.orientation = QPageLayout::Portrait;
     note.title = QStringLiteral("RICEVUTA DELL'IMPOSTA DI SOGGIORNO");
     const int nights = stay.taxStay().nights();
-    const QString head = stay.guests.isEmpty() ? QString() : guestName(stay.guests.first());
+    const QString head = stay.guests.isEmpty() ? QString() : stay.guests.first().fullName();
     note.parameters = {
         QStringLiteral("Comune di %1.").arg(comuneLabel),
         QStringLiteral("Gestore: %1, codice fiscale %2.").arg(stay.landlord, stay.landlordFiscalCode),
@@ -87,7 +82,7 @@ ReportTable table(const ReportStay &stay, const QString &comuneLabel, const Stay
     guests.columns = kColumns;
     for (qsizetype g = 0; g < stay.guests.size() && g < tax.guests.size(); ++g) {
         const StayTax::GuestTax &guestTax = tax.guests.at(g);
-        guests.rows.append({guestName(stay.guests.at(g)), QString::number(guestTax.nights.taxable),
+        guests.rows.append({stay.guests.at(g).fullName(), QString::number(guestTax.nights.taxable),
                             ratesText(guestTax.rates), exemptionText(guestTax),
                             EuroAmount::format(guestTax.nights.amountCents)});
     }
