@@ -27,6 +27,13 @@ bool writePdf(const PreparedReport &report, const QString &filePath)
             return false;
         }
     }
+    // The last pages are still in the file's buffer: a full disk shows when
+    // they are written out, and commit() would put the cut file in place.
+    if (!file.flush()) {
+        qCWarning(lcReport) << "cannot write the PDF" << filePath << ":" << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         qCWarning(lcReport) << "cannot write the PDF" << filePath << ":" << file.errorString();
         return false;

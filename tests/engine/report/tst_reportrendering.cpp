@@ -2,6 +2,7 @@
 #include "engine/report/ReportLayout.h"
 #include "engine/report/ReportRenderer.h"
 
+#include "FileSizeLimit.h"
 #include "PdfText.h"
 
 #include <QDir>
@@ -70,6 +71,8 @@ private slots:
     void renderFailsWhenPaintingCannotStart();
     void writePdfFailsWithoutLeavingAFile();
     void writePdfReplacesAnOlderFile();
+    void writePdfOnAFullDiskKeepsTheOlderFile_data();
+    void writePdfOnAFullDiskKeepsTheOlderFile();
 
 private:
     std::optional<QTemporaryDir> m_folder;
@@ -324,6 +327,37 @@ void TestReportRendering::writePdfReplacesAnOlderFile()
     QCOMPARE(pdf->allText(), QStringLiteral("Nuovo"));
     // Only the document: no temporary file left beside it.
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList({QStringLiteral("documento.pdf")}));
+}
+
+void TestReportRendering::writePdfOnAFullDiskKeepsTheOlderFile_data()
+{
+    QTest::addColumn<int>("room");  // bytes the disk takes before it is full
+
+    // A small PDF stays in the file's buffer until the file is closed: the
+    // disk is found full only then.
+    QTest::newRow("full at the last bytes") << 1000;
+    QTest::newRow("full from the start") << 0;
+}
+
+void TestReportRendering::writePdfOnAFullDiskKeepsTheOlderFile()
+{
+    QFETCH(int, room);
+    const QString file = QDir(m_folder->path()).filePath(QStringLiteral("documento.pdf"));
+    {
+        QFile older(file);
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        QCOMPARE(older.write("non un PDF"), 10);
+    }
+    const PreparedReport report = prepare(pageWith({textBox({0, 0, 50, 5}, QStringLiteral("Nuovo"))}), printDate);
+    {
+        FileSizeLimit diskFull(static_cast<rlim_t>(room));
+        QVERIFY(diskFull.isActive());
+        QVERIFY(!writePdf(report, file));
+    }
+    QFile kept(file);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("non un PDF"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("documento.pdf")}));
 }
 
 QTEST_MAIN(TestReportRendering)
