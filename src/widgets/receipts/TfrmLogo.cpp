@@ -1,11 +1,13 @@
 #include "widgets/receipts/TfrmLogo.h"
 
 #include "engine/diagnostics/Logging.h"
+#include "engine/files/WholeFile.h"
 #include "engine/platform/Platform.h"
 #include "engine/receipts/DefaultLogo.h"
 #include "widgets/platform/DialogButtons.h"
 #include "widgets/platform/Pictures.h"
 
+#include <QBuffer>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +15,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -179,10 +180,12 @@ void TfrmLogo::btnApplicaClick()
 {
     // Written beside the old logo and put in its place only once complete,
     // so that a full disk never leaves a broken or missing Logo.bmp.
-    QSaveFile file(logoPath());
-    const bool saved = file.open(QIODevice::WriteOnly) && onWhite(m_logo).save(&file, "BMP") && file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    const bool saved = buffer.open(QIODevice::WriteOnly) && onWhite(m_logo).save(&buffer, "BMP")
+        && WholeFile::write(logoPath(), bytes);
     if (!saved) {
-        qCWarning(lcFiles) << "cannot save the logo" << logoPath() << ":" << file.errorString();
+        qCWarning(lcFiles) << "cannot save the logo" << logoPath();
         setLogo(defaultLogoImage());
     }
     done(saved ? QDialog::Accepted : QDialog::Rejected);

@@ -364,13 +364,20 @@ void TestLogoWindow::annullaSavesNothing()
 void TestLogoWindow::failedSaveKeepsTheOldLogo_data()
 {
     QTest::addColumn<bool>("diskFull");
-    QTest::newRow("disk full") << true;
-    QTest::newRow("name taken by a folder") << false;
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::addColumn<int>("room");  // bytes the full disk still takes
+
+    QTest::newRow("disk full") << true << QSize(297, 184) << 4096;
+    // A small logo stays in the file's buffer until the file is closed.
+    QTest::newRow("disk full at the last bytes of a small logo") << true << QSize(40, 30) << 1000;
+    QTest::newRow("name taken by a folder") << false << QSize(297, 184) << 0;
 }
 
 void TestLogoWindow::failedSaveKeepsTheOldLogo()
 {
     QFETCH(bool, diskFull);
+    QFETCH(QSize, pictureSize);
+    QFETCH(int, room);
     QByteArray before;
     if (diskFull) {
         QVERIFY(blankLogoImage().save(logoPath(), "BMP"));
@@ -381,15 +388,15 @@ void TestLogoWindow::failedSaveKeepsTheOldLogo()
     openWindow();
     // A picture the full disk has no room for, and that is not the default.
     const QString chosen = m_platform->filePath(QStringLiteral("grande.bmp"));
-    QVERIFY(twoColourPicture(QSize(297, 184)).save(chosen, "BMP"));
+    QVERIFY(twoColourPicture(pictureSize).save(chosen, "BMP"));
     m_platform->fileChoices = {chosen};
     button("btnSfoglia")->click();
-    QVERIFY(samePixels(m_window->currentLogo(), twoColourPicture(QSize(297, 184))));
+    QVERIFY(samePixels(m_window->currentLogo(), twoColourPicture(pictureSize)));
 
     {
         std::unique_ptr<FileSizeLimit> limit;
         if (diskFull) {
-            limit = std::make_unique<FileSizeLimit>(4096);
+            limit = std::make_unique<FileSizeLimit>(static_cast<rlim_t>(room));
             QVERIFY(limit->isActive());
         }
         button("btnApplica")->click();
